@@ -1,0 +1,82 @@
+// Screen and depth buffers: allocation, per-frame clearing, presentation through OpenGL.
+#include "frame/frame.h"
+
+#include <GL/gl.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "engine/engine.h"
+#include "shell/shell.h"
+
+int32_t RenderWidth = 0;
+int32_t RenderHeight = 0;
+uint8_t* FrameBuffer = nullptr;
+uint8_t* ReadbackBuffer = nullptr;
+double* DepthBuffer = nullptr;
+uint32_t* LineMaskBuffer = nullptr;
+
+void SetRenderSize(int width, int height) {
+  RenderWidth = width;
+  RenderHeight = height;
+  std::free(FrameBuffer);
+  std::free(ReadbackBuffer);
+  size_t bytes = static_cast<size_t>(RenderWidth) * RenderHeight * 4;
+  FrameBuffer = static_cast<uint8_t*>(std::malloc(bytes));
+  ReadbackBuffer = static_cast<uint8_t*>(std::malloc(bytes));
+}
+
+void AllocateEnginePools() {
+  size_t pixels = static_cast<size_t>(RenderWidth) * RenderHeight;
+  DepthBuffer = static_cast<double*>(std::malloc(pixels * sizeof(double)));
+  LineMaskBuffer = static_cast<uint32_t*>(std::malloc(pixels * sizeof(uint32_t)));
+  // The scene pools are large and mostly untouched: malloc maps them lazily, so the pages that
+  // no object reaches never cost memory.
+  VertexPool = static_cast<SceneVertex*>(std::malloc(sizeof(SceneVertex) * VertexPoolCapacity));
+  ObjectPool = static_cast<SceneObject*>(std::malloc(sizeof(SceneObject) * ObjectPoolCapacity));
+  LightTable = static_cast<SceneLight*>(std::malloc(sizeof(SceneLight) * LightTableCapacity));
+  std::memset(LineMaskBuffer, 0, pixels * sizeof(uint32_t));
+}
+
+void ClearFrame() {
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  glLoadIdentity();
+  std::memset(FrameBuffer, 0, static_cast<size_t>(RenderWidth) * RenderHeight * 4);
+}
+
+void ClearDepth() {
+  size_t pixels = static_cast<size_t>(RenderWidth) * RenderHeight;
+  for (size_t i = 0; i < pixels; ++i) DepthBuffer[i] = DepthClearValue;
+}
+
+void PresentFrame() {
+  glDisable(GL_TEXTURE_2D);
+  if (DisplayScale >= 1 && DisplayScale <= 5)
+    glPixelZoom(static_cast<float>(DisplayScale), static_cast<float>(DisplayScale));
+  glDrawPixels(RenderWidth, RenderHeight, GL_RGBA, GL_UNSIGNED_BYTE, FrameBuffer);
+  PlatformSwapBuffers(DeviceContext);
+  glEnable(GL_TEXTURE_2D);
+}
+
+void FillFrameColour(uint8_t red, uint8_t green, uint8_t blue) {
+  size_t pixels = static_cast<size_t>(RenderWidth) * RenderHeight;
+  for (size_t i = 0; i < pixels; ++i) {
+    FrameBuffer[4 * i] = red;
+    FrameBuffer[4 * i + 1] = green;
+    FrameBuffer[4 * i + 2] = blue;
+  }
+}
+
+void CompositeGLFrame() {
+  glLoadIdentity();
+  glReadPixels(0, 0, 320, 240, GL_RGB, GL_UNSIGNED_BYTE, ReadbackBuffer);
+  if (RenderWidth != 320 || RenderHeight != 240) return;
+  for (int i = 0; i < 320 * 240; ++i) {
+    uint8_t r = ReadbackBuffer[3 * i], g = ReadbackBuffer[3 * i + 1], b = ReadbackBuffer[3 * i + 2];
+    if (r > 254 && g == 0 && b == 229) continue;  // the GL clear colour is the transparent key
+    FrameBuffer[4 * i] = r;
+    FrameBuffer[4 * i + 1] = g;
+    FrameBuffer[4 * i + 2] = b;
+    FrameBuffer[4 * i + 3] = 255;
+  }
+}

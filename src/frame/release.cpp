@@ -1,0 +1,5 @@
+// Release at exit.
+#include "frame/frame.h"
+
+void ReleaseEnginePools() {}
+void ReleaseGameData() {}

@@ -1,0 +1,6 @@
+// Map view.
+#include "game/map_view.h"
+
+uint32_t MapViewUnit = 1;
+
+void DrawMapView() {}

@@ -1,0 +1,26 @@
+// Text and 2D overlay: formatting into the shared text buffer, bitmap fonts, the pixel write,
+// lines and the drawn mouse cursor.
+#pragma once
+
+#include <cstdint>
+
+extern char TextBuffer[256];  // the shared text that the drawers draw
+
+extern const char* const SmallFont[128];
+extern const char* const FixedFont[143];
+extern const char* const BigFont[143];
+
+int FormatText(char* destination, const char* format, ...) __attribute__((format(printf, 2, 3)));
+void PutPixel(int32_t x, int32_t y, uint8_t red, uint8_t green, uint8_t blue);
+void PutBackPixel(int32_t x, int32_t y, uint8_t red, uint8_t green, uint8_t blue);
+void DrawSmallText(int32_t x, int32_t y, uint8_t red, uint8_t green, uint8_t blue);
+void DrawBigText(int32_t x, int32_t y, uint8_t red, uint8_t green, uint8_t blue);
+void DrawBigString(const char* text, int32_t x, int32_t y, uint8_t red, uint8_t green,
+                   uint8_t blue);
+void DrawFixedText(int32_t x, int32_t y, uint8_t red, uint8_t green, uint8_t blue);
+
+void DrawLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1, uint8_t red, uint8_t green,
+              uint8_t blue);
+void DrawRectOutline(int32_t x0, int32_t y0, int32_t x1, int32_t y1, uint8_t red, uint8_t green,
+                     uint8_t blue);
+void DrawMouseCursor();
