@@ -2,4 +2,7 @@
 #include "data/data.h"
 
 void FillKindTable() {}
-void CopyKind(uint32_t, uint32_t) {}
+void CopyKind(uint32_t destination, uint32_t source) {
+  KindTable[destination] = KindTable[source];
+  KindTable[destination].powerFloat = static_cast<float>(KindTable[destination].power);
+}

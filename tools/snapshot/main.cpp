@@ -1,7 +1,10 @@
 // vaultrun-snapshot: renders frames of the real program without a window.
-#include <cstdio>
+#include <cstring>
 
-int main() {
-  std::fprintf(stderr, "vaultrun-snapshot: not available yet\n");
-  return 2;
+#include "tools/snapshot/snapshot.h"
+
+int main(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i)
+    if (!std::strcmp(argv[i], "--font-sheet")) return FontSheetMain(argc, argv);
+  return SnapshotMain(argc, argv);
 }

@@ -1,0 +1,8 @@
+// The two modes of vaultrun-snapshot. Each returns the exit status: 0 on success, 2 after a
+// message on standard error for a wrong or missing argument.
+#pragma once
+
+// font_sheet.cpp: --font-sheet small|fixed|big --out FILE
+int FontSheetMain(int argc, char** argv);
+// render.cpp: frames of the real start-up scene
+int SnapshotMain(int argc, char** argv);
