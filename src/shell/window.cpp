@@ -167,7 +167,7 @@ void SetGlViewport(int width, int height) {
   double aspect = static_cast<double>(4.0f / 3.0f);
   double zNear = static_cast<double>(0.1f);
   double zFar = 100.0;
-  double radians = fovy / 2 * M_PI / 180;
+  double radians = fovy / 2 * 3.14159265358979323846 / 180;
   double deltaZ = zFar - zNear;
   double cotangent = std::cos(radians) / std::sin(radians);
   double m[16] = {cotangent / aspect, 0, 0, 0, 0, cotangent, 0, 0,

@@ -45,3 +45,16 @@ TEST(StringCompareNoCase, IgnoresCaseOfLettersOnly) {
   EXPECT_LT(StringCompareNoCase("a", "B"), 0);
   EXPECT_NE(StringCompareNoCase("[", "{"), 0);
 }
+
+#ifdef _WIN32
+#include <cstdlib>
+
+// Where the Windows C runtime is at hand, the program's generator must match it draw for draw.
+TEST(Rand, MatchesTheWindowsRuntime) {
+  for (unsigned seed : {0u, 1u, 2u, 12345u, 0x7FFFFFFFu, 0xFFFFFFFFu}) {
+    Srand(seed);
+    std::srand(seed);
+    for (int i = 0; i < 1000; ++i) ASSERT_EQ(Rand(), std::rand()) << "seed " << seed;
+  }
+}
+#endif
