@@ -78,12 +78,18 @@ void PutGlyphPixel(int64_t x, int64_t y, uint8_t red, uint8_t green, uint8_t blu
   PutPixel(static_cast<int32_t>(x), static_cast<int32_t>(y), red, green, blue);
 }
 
-// Draws the first `maxLength` characters of text (or up to its terminator) in a small-layout
-// font. Glyph row r, column c lands on (pen + c + columnShift, y + rowDirection * r + rowShift):
-// the small text runs its rows down the frame (row 1 on top), the fixed text up.
-void DrawSmallLayout(const char* const* font, int entries, const char* text, size_t maxLength,
-                     int64_t x, int64_t y, int rowDirection, int rowShift, int columnShift,
-                     uint8_t red, uint8_t green, uint8_t blue) {
+constexpr size_t Unbounded = SIZE_MAX;  // a caller's own text: read up to its terminator
+
+}  // namespace
+
+// The glyph's columns stop at its width and its rows at 9: the width digit and '8' of row 0, the
+// stray pixel of the y in row 10 and whatever lies past the width are never drawn.
+void DrawSmallLayoutText(const char* const* font, int entries, const char* text, size_t maxLength,
+                         int32_t x, int32_t y, int rowDirection, uint8_t red, uint8_t green,
+                         uint8_t blue) {
+  // Text whose rows go up the frame is also set one column to the right.
+  int rowShift = rowDirection < 0 ? 2 : -2;
+  int columnShift = rowDirection < 0 ? 0 : 1;
   int64_t pen = x;
   for (size_t i = 0; i < maxLength && text[i] != '\0'; ++i) {
     const char* glyph = GlyphOf(font, entries, text[i], SmallGlyphLength);
@@ -91,44 +97,42 @@ void DrawSmallLayout(const char* const* font, int entries, const char* text, siz
     for (int r = 1; r <= 9; ++r)
       for (int c = 0; c < width; ++c)
         if (glyph[8 * r + c] != '0')
-          PutGlyphPixel(pen + c + columnShift, y + rowDirection * r + rowShift, red, green, blue);
+          PutGlyphPixel(pen + c + columnShift, int64_t{y} + rowDirection * r + rowShift, red, green,
+                        blue);
     pen += width + 1;  // one blank column between glyphs
   }
 }
 
-// The same for BigFont: eight columns for every character, glyph row r on y + rowDirection * r.
-void DrawBigLayout(const char* text, size_t maxLength, int64_t x, int64_t y, int rowDirection,
-                   uint8_t red, uint8_t green, uint8_t blue) {
+// Every character takes eight columns; row 0 and the two trailing digits of each row are never
+// drawn.
+void DrawBigLayoutText(const char* const* font, int entries, const char* text, size_t maxLength,
+                       int32_t x, int32_t y, int rowDirection, uint8_t red, uint8_t green,
+                       uint8_t blue) {
   int64_t pen = x;
   for (size_t i = 0; i < maxLength && text[i] != '\0'; ++i) {
-    const char* glyph = GlyphOf(BigFont, 143, text[i], BigGlyphLength);
+    const char* glyph = GlyphOf(font, entries, text[i], BigGlyphLength);
     for (int r = 1; r <= 12; ++r)
       for (int c = 0; c < 8; ++c)
         if (glyph[10 * r + c] != '0')
-          PutGlyphPixel(pen + c, y + rowDirection * r, red, green, blue);
+          PutGlyphPixel(pen + c, int64_t{y} + rowDirection * r, red, green, blue);
     pen += 8;
   }
 }
 
-constexpr size_t Unbounded = SIZE_MAX;  // a caller's own text: read up to its terminator
-
-}  // namespace
-
-// Every drawer of TextBuffer stops at the end of the buffer even without a terminator.
+// The drawers of TextBuffer stop at the end of the buffer even without a terminator.
 void DrawSmallText(int32_t x, int32_t y, uint8_t red, uint8_t green, uint8_t blue) {
-  DrawSmallLayout(SmallFont, 128, TextBuffer, sizeof(TextBuffer), x, y, -1, 2, 0, red, green, blue);
+  DrawSmallLayoutText(SmallFont, 128, TextBuffer, sizeof(TextBuffer), x, y, -1, red, green, blue);
 }
 
 void DrawFixedText(int32_t x, int32_t y, uint8_t red, uint8_t green, uint8_t blue) {
-  DrawSmallLayout(FixedFont, 143, TextBuffer, sizeof(TextBuffer), x, y, +1, -2, 1, red, green,
-                  blue);
+  DrawSmallLayoutText(FixedFont, 143, TextBuffer, sizeof(TextBuffer), x, y, +1, red, green, blue);
 }
 
 void DrawBigText(int32_t x, int32_t y, uint8_t red, uint8_t green, uint8_t blue) {
-  DrawBigLayout(TextBuffer, sizeof(TextBuffer), x, y, -1, red, green, blue);
+  DrawBigLayoutText(BigFont, 143, TextBuffer, sizeof(TextBuffer), x, y, -1, red, green, blue);
 }
 
 void DrawBigString(const char* text, int32_t x, int32_t y, uint8_t red, uint8_t green,
                    uint8_t blue) {
-  DrawBigLayout(text, Unbounded, x, y, +1, red, green, blue);
+  DrawBigLayoutText(BigFont, 143, text, Unbounded, x, y, +1, red, green, blue);
 }
