@@ -1561,100 +1561,100 @@ constexpr const char* const FixedFont[143] = {
     "8", "9", "10", "11", "12", "13", "14", "15",
     "16", "17", "18", "19", "20", "21", "22", "23",
     "24", "25", "26", "27", "28", "29", "30", "31",
-    FixedSpace,           // 32
-    FixedExclamation,     // 33
-    SmallFont['"'],       // 34
-    FixedHash,            // 35
-    FixedDollar,          // 36
-    SmallFont['%'],       // 37
-    FixedAmpersand,       // 38
-    FixedApostrophe,      // 39
-    FixedOpenParen,       // 40
-    FixedCloseParen,      // 41
-    FixedAsterisk,        // 42
-    SmallFont['+'],       // 43
-    FixedComma,           // 44
-    SmallFont['-'],       // 45
-    SmallFont['.'],       // 46
-    FixedSlash,           // 47
-    SmallFont['0'],       // 48
-    SmallFont['1'],       // 49
-    SmallFont['2'],       // 50
-    SmallFont['3'],       // 51
-    SmallFont['4'],       // 52
-    SmallFont['5'],       // 53
-    SmallFont['6'],       // 54
-    SmallFont['7'],       // 55
-    SmallFont['8'],       // 56
-    SmallFont['9'],       // 57
-    FixedColon,           // 58
-    FixedSemicolon,       // 59
-    FixedLess,            // 60
-    FixedEquals,          // 61
-    FixedGreater,         // 62
-    SmallFont['?'],       // 63
-    FixedAt,              // 64
-    SmallFont['A'],       // 65
-    SmallFont['B'],       // 66
-    SmallFont['C'],       // 67
-    SmallFont['D'],       // 68
-    SmallFont['E'],       // 69
-    SmallFont['F'],       // 70
-    SmallFont['G'],       // 71
-    SmallFont['H'],       // 72
-    SmallFont['I'],       // 73
-    SmallFont['J'],       // 74
-    SmallFont['K'],       // 75
-    SmallFont['L'],       // 76
-    SmallFont['M'],       // 77
-    SmallFont['N'],       // 78
-    SmallFont['O'],       // 79
-    SmallFont['P'],       // 80
-    SmallFont['Q'],       // 81
-    SmallFont['R'],       // 82
-    SmallFont['S'],       // 83
-    SmallFont['T'],       // 84
-    SmallFont['U'],       // 85
-    SmallFont['V'],       // 86
-    SmallFont['W'],       // 87
-    SmallFont['X'],       // 88
-    SmallFont['Y'],       // 89
-    SmallFont['Z'],       // 90
-    FixedOpenBracket,     // 91
-    FixedBackslash,       // 92
-    FixedCloseBracket,    // 93
-    SmallFont['^'],       // 94
-    SmallFont['_'],       // 95
+    FixedSpace,           // 32 space
+    FixedExclamation,     // 33 !
+    SmallFont[34],        // 34 quotation mark
+    FixedHash,            // 35 #
+    FixedDollar,          // 36 $
+    SmallFont[37],        // 37 %
+    FixedAmpersand,       // 38 &
+    FixedApostrophe,      // 39 apostrophe
+    FixedOpenParen,       // 40 (
+    FixedCloseParen,      // 41 )
+    FixedAsterisk,        // 42 *
+    SmallFont[43],        // 43 +
+    FixedComma,           // 44 ,
+    SmallFont[45],        // 45 -
+    SmallFont[46],        // 46 .
+    FixedSlash,           // 47 /
+    SmallFont[48],        // 48 0
+    SmallFont[49],        // 49 1
+    SmallFont[50],        // 50 2
+    SmallFont[51],        // 51 3
+    SmallFont[52],        // 52 4
+    SmallFont[53],        // 53 5
+    SmallFont[54],        // 54 6
+    SmallFont[55],        // 55 7
+    SmallFont[56],        // 56 8
+    SmallFont[57],        // 57 9
+    FixedColon,           // 58 :
+    FixedSemicolon,       // 59 ;
+    FixedLess,            // 60 <
+    FixedEquals,          // 61 =
+    FixedGreater,         // 62 >
+    SmallFont[63],        // 63 ?
+    FixedAt,              // 64 @
+    SmallFont[65],        // 65 A
+    SmallFont[66],        // 66 B
+    SmallFont[67],        // 67 C
+    SmallFont[68],        // 68 D
+    SmallFont[69],        // 69 E
+    SmallFont[70],        // 70 F
+    SmallFont[71],        // 71 G
+    SmallFont[72],        // 72 H
+    SmallFont[73],        // 73 I
+    SmallFont[74],        // 74 J
+    SmallFont[75],        // 75 K
+    SmallFont[76],        // 76 L
+    SmallFont[77],        // 77 M
+    SmallFont[78],        // 78 N
+    SmallFont[79],        // 79 O
+    SmallFont[80],        // 80 P
+    SmallFont[81],        // 81 Q
+    SmallFont[82],        // 82 R
+    SmallFont[83],        // 83 S
+    SmallFont[84],        // 84 T
+    SmallFont[85],        // 85 U
+    SmallFont[86],        // 86 V
+    SmallFont[87],        // 87 W
+    SmallFont[88],        // 88 X
+    SmallFont[89],        // 89 Y
+    SmallFont[90],        // 90 Z
+    FixedOpenBracket,     // 91 [
+    FixedBackslash,       // 92 backslash
+    FixedCloseBracket,    // 93 ]
+    SmallFont[94],        // 94 ^
+    SmallFont[95],        // 95 _
     "96",                 // 96 backtick: no glyph
-    FixedLowerA,          // 97
-    SmallFont['b'],       // 98
-    SmallFont['c'],       // 99
-    SmallFont['d'],       // 100
-    SmallFont['e'],       // 101
-    FixedLowerF,          // 102
-    SmallFont['g'],       // 103
-    SmallFont['h'],       // 104
-    FixedLowerI,          // 105
-    FixedLowerJ,          // 106
-    SmallFont['k'],       // 107
-    FixedLowerL,          // 108
-    FixedLowerM,          // 109
-    SmallFont['n'],       // 110
-    SmallFont['o'],       // 111
-    SmallFont['p'],       // 112
-    SmallFont['q'],       // 113
-    FixedLowerR,          // 114
-    SmallFont['s'],       // 115
-    SmallFont['t'],       // 116
-    SmallFont['u'],       // 117
-    SmallFont['v'],       // 118
-    FixedLowerW,          // 119
-    SmallFont['x'],       // 120
-    SmallFont['y'],       // 121
-    SmallFont['z'],       // 122
-    FixedOpenBrace,       // 123
-    FixedVerticalBar,     // 124
-    FixedCloseBrace,      // 125
+    FixedLowerA,          // 97 a
+    SmallFont[98],        // 98 b
+    SmallFont[99],        // 99 c
+    SmallFont[100],       // 100 d
+    SmallFont[101],       // 101 e
+    FixedLowerF,          // 102 f
+    SmallFont[103],       // 103 g
+    SmallFont[104],       // 104 h
+    FixedLowerI,          // 105 i
+    FixedLowerJ,          // 106 j
+    SmallFont[107],       // 107 k
+    FixedLowerL,          // 108 l
+    FixedLowerM,          // 109 m
+    SmallFont[110],       // 110 n
+    SmallFont[111],       // 111 o
+    SmallFont[112],       // 112 p
+    SmallFont[113],       // 113 q
+    FixedLowerR,          // 114 r
+    SmallFont[115],       // 115 s
+    SmallFont[116],       // 116 t
+    SmallFont[117],       // 117 u
+    SmallFont[118],       // 118 v
+    FixedLowerW,          // 119 w
+    SmallFont[120],       // 120 x
+    SmallFont[121],       // 121 y
+    SmallFont[122],       // 122 z
+    FixedOpenBrace,       // 123 {
+    FixedVerticalBar,     // 124 vertical bar
+    FixedCloseBrace,      // 125 }
     // 126 to 141: no glyph
     "126", "127", "128", "129", "130", "131", "132", "133",
     "134", "135", "136", "137", "138", "139", "140", "141",

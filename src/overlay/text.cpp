@@ -44,6 +44,7 @@ namespace {
 
 constexpr int SmallGlyphLength = 80;  // rows 0 to 9 of 8 characters: all the drawer reads
 constexpr int BigGlyphLength = 130;   // rows 0 to 12 of 10 characters
+constexpr int SpaceCode = 32;
 
 // Whether a table entry is a glyph of at least `length` characters rather than the short
 // decimal text that stands in the entries of codes without one.
@@ -61,7 +62,7 @@ bool HoldsGlyph(const char* entry, int length) {
 const char* GlyphOf(const char* const* font, int entries, char character, int glyphLength) {
   int code = static_cast<signed char>(character);
   if (code >= 0 && code < entries && HoldsGlyph(font[code], glyphLength)) return font[code];
-  return font[' '];
+  return font[SpaceCode];
 }
 
 // The width digit of a small-layout glyph: '1' to '7'. Any other digit draws nothing and
@@ -88,8 +89,9 @@ void DrawSmallLayoutText(const char* const* font, int entries, const char* text,
                          int32_t x, int32_t y, int rowDirection, uint8_t red, uint8_t green,
                          uint8_t blue) {
   // Text whose rows go up the frame is also set one column to the right.
-  int rowShift = rowDirection < 0 ? 2 : -2;
-  int columnShift = rowDirection < 0 ? 0 : 1;
+  int direction = rowDirection < 0 ? -1 : 1;
+  int rowShift = direction < 0 ? 2 : -2;
+  int columnShift = direction < 0 ? 0 : 1;
   int64_t pen = x;
   for (size_t i = 0; i < maxLength && text[i] != '\0'; ++i) {
     const char* glyph = GlyphOf(font, entries, text[i], SmallGlyphLength);
@@ -97,7 +99,7 @@ void DrawSmallLayoutText(const char* const* font, int entries, const char* text,
     for (int r = 1; r <= 9; ++r)
       for (int c = 0; c < width; ++c)
         if (glyph[8 * r + c] != '0')
-          PutGlyphPixel(pen + c + columnShift, int64_t{y} + rowDirection * r + rowShift, red, green,
+          PutGlyphPixel(pen + c + columnShift, int64_t{y} + direction * r + rowShift, red, green,
                         blue);
     pen += width + 1;  // one blank column between glyphs
   }
@@ -108,13 +110,14 @@ void DrawSmallLayoutText(const char* const* font, int entries, const char* text,
 void DrawBigLayoutText(const char* const* font, int entries, const char* text, size_t maxLength,
                        int32_t x, int32_t y, int rowDirection, uint8_t red, uint8_t green,
                        uint8_t blue) {
+  int direction = rowDirection < 0 ? -1 : 1;
   int64_t pen = x;
   for (size_t i = 0; i < maxLength && text[i] != '\0'; ++i) {
     const char* glyph = GlyphOf(font, entries, text[i], BigGlyphLength);
     for (int r = 1; r <= 12; ++r)
       for (int c = 0; c < 8; ++c)
         if (glyph[10 * r + c] != '0')
-          PutGlyphPixel(pen + c, int64_t{y} + rowDirection * r, red, green, blue);
+          PutGlyphPixel(pen + c, int64_t{y} + direction * r, red, green, blue);
     pen += 8;
   }
 }

@@ -195,8 +195,8 @@ TEST(GlyphTables, BigFontHoldsDecimalTextsOutsideItsGlyphs) {
     if (code < 32 || code > 126) {
       EXPECT_EQ(std::string(BigFont[code]), std::to_string(code));
     }
-  // Entry 142 is a small-layout glyph: the fixed font's closing brace.
-  EXPECT_EQ(BigFont[142], FixedFont['}']);
+  // Entry 142 is a small-layout glyph: the fixed font's closing brace (125).
+  EXPECT_EQ(BigFont[142], FixedFont[125]);
   EXPECT_EQ(std::strlen(BigFont[142]), 88u);
 }
 
@@ -223,6 +223,6 @@ TEST(GlyphTables, FixedFontSharesTheSmallGlyphsAndAddsItsOwn) {
       EXPECT_EQ(std::string(glyph + 8 * r + 3, 5), "00000") << where << " row " << r;
     EXPECT_EQ(std::string(glyph + 80, 8), "00000000") << where;
   }
-  EXPECT_EQ(FixedFont[142], FixedFont['}']);
-  EXPECT_EQ(std::strchr(FixedFont[' '] + 8, '1'), nullptr);  // the fixed space is blank
+  EXPECT_EQ(FixedFont[142], FixedFont[125]);
+  EXPECT_EQ(std::strchr(FixedFont[32] + 8, '1'), nullptr);  // the fixed space is blank
 }
