@@ -164,7 +164,10 @@ TEST_F(Console, KeysHeldTogetherAddInTheFixedOrder) {
 
 TEST_F(Console, TwentyTokensAreKeptAndTheRestDropped) {
   std::string line = "env4block";
-  for (int i = 1; i < 25; ++i) line += " " + std::to_string(i);
+  for (int i = 1; i < 25; ++i) {
+    line += ' ';
+    line += std::to_string(i);
+  }
   Run(line.c_str());
   EXPECT_STREQ(ConsoleTokens[0], "env4block");
   EXPECT_STREQ(ConsoleTokens[19], "19");
