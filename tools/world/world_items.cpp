@@ -33,9 +33,11 @@ float ReadFloat(ToolArguments& arguments, const char* option, float low, float h
   char* end = nullptr;
   float value = std::strtof(text.c_str(), &end);
   if (errno != 0 || *end != '\0' || !std::isfinite(value) || value < low || value > high) {
-    if (arguments.error.empty())
-      arguments.error = std::string(option) + " needs a number from " + std::to_string(low) +
-                        " to " + std::to_string(high);
+    if (arguments.error.empty()) {
+      char range[64];
+      std::snprintf(range, sizeof range, " needs a number from %g to %g", low, high);
+      arguments.error = option + std::string(range);
+    }
     return 0.0f;
   }
   return value;
@@ -57,10 +59,10 @@ bool HavePools(const char* command, bool present) {
 
 }  // namespace
 
+// Each subcommand reads its options first and checks for unknown words last, so that a value
+// missing from a list ("--corners 1 2 3") is reported as such, not as the word after it.
 int WorldTerrain(int argc, char** argv) {
   ToolArguments arguments = ReadArguments(argc, argv, 0);
-  arguments.RejectUnknown(
-      {{"--seed", 1}, {"--corners", 4}, {"--roughness", 1}, {"--max-height", 1}, {"--out", 1}});
   for (const char* option : {"--seed", "--corners", "--roughness", "--max-height", "--out"})
     arguments.Require(option);
   uint32_t seed = static_cast<uint32_t>(arguments.Integer("--seed", 0, 0, UINT32_MAX));
@@ -69,6 +71,8 @@ int WorldTerrain(int argc, char** argv) {
   // Heights are bytes: a ceiling above 255 would wrap when stored.
   float maxHeight = ReadFloat(arguments, "--max-height", 1.0f, 255.0f);
   std::string out = arguments.Text("--out", "");
+  arguments.RejectUnknown(
+      {{"--seed", 1}, {"--corners", 4}, {"--roughness", 1}, {"--max-height", 1}, {"--out", 1}});
   if (!arguments.error.empty()) return ArgumentError("terrain", arguments.error);
 
   WorldStartUp();
@@ -84,7 +88,6 @@ int WorldTerrain(int argc, char** argv) {
 
 int WorldLoot(int argc, char** argv) {
   ToolArguments arguments = ReadArguments(argc, argv, 0);
-  arguments.RejectUnknown({{"--seed", 1}, {"--tier", 1}, {"--container", 1}, {"--repeat", 1}});
   for (const char* option : {"--seed", "--tier", "--container"}) arguments.Require(option);
   uint32_t seed = static_cast<uint32_t>(arguments.Integer("--seed", 0, 0, UINT32_MAX));
   // Any tier is a valid request: those outside 1 to 12 simply generate nothing.
@@ -93,6 +96,7 @@ int WorldLoot(int argc, char** argv) {
       (static_cast<int64_t>(KindCapacity) - ContainerFirstRecord) / ContainerRecords - 1;
   int32_t container = static_cast<int32_t>(arguments.Integer("--container", 0, 0, lastContainer));
   int64_t repeat = arguments.Integer("--repeat", 1, 0, 1000000);
+  arguments.RejectUnknown({{"--seed", 1}, {"--tier", 1}, {"--container", 1}, {"--repeat", 1}});
   if (!arguments.error.empty()) return ArgumentError("loot", arguments.error);
 
   WorldStartUp();
@@ -109,11 +113,11 @@ int WorldLoot(int argc, char** argv) {
 
 int WorldNames(int argc, char** argv) {
   ToolArguments arguments = ReadArguments(argc, argv, 0);
-  arguments.RejectUnknown({{"--seed", 1}, {"--count", 1}});
   for (const char* option : {"--seed", "--count"}) arguments.Require(option);
   uint32_t seed = static_cast<uint32_t>(arguments.Integer("--seed", 0, 0, UINT32_MAX));
   // Units 1 to N: unit 0 stays unnamed, so N reaches one below the table's capacity.
   int64_t count = arguments.Integer("--count", 0, 0, UnitCapacity - 1);
+  arguments.RejectUnknown({{"--seed", 1}, {"--count", 1}});
   if (!arguments.error.empty()) return ArgumentError("names", arguments.error);
 
   WorldStartUp();
@@ -144,9 +148,9 @@ int WorldItems(int argc, char** argv) {
 // as the audio start-up makes it, but zero-filled, and the file is the same on every run.
 int WorldTone(int argc, char** argv) {
   ToolArguments arguments = ReadArguments(argc, argv, 0);
-  arguments.RejectUnknown({{"--out", 1}});
   arguments.Require("--out");
   std::string out = arguments.Text("--out", "");
+  arguments.RejectUnknown({{"--out", 1}});
   if (!arguments.error.empty()) return ArgumentError("tone", arguments.error);
 
   bool ownBuffer = SoundSlots[0].samples == nullptr;
