@@ -71,12 +71,6 @@ TEST_F(ItemNameTest, ReadsTheKindIdOfTheRecord) {
   EXPECT_STREQ(ItemName(8251), "");  // record 8251 is still zero here
 }
 
-TEST_F(ItemNameTest, ReturnsTheSameSharedStringEveryTime) {
-  KindTable[12].kindId = 8170;
-  KindTable[13].kindId = 8170;
-  EXPECT_EQ(ItemName(12), ItemName(13));
-}
-
 TEST_F(ItemNameTest, IndexBeyondTheTableNamesNothing) {
   EXPECT_STREQ(ItemName(static_cast<uint32_t>(KindCapacity)), "");
   EXPECT_STREQ(ItemName(0xFFFFFFFFu), "");
