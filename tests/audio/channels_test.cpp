@@ -101,14 +101,6 @@ TEST_F(Channels, SecondSoundTakesTheNextChannelWhileTheFirstPlays) {
   EXPECT_EQ(GetChannelPosition(1), BytesAfterMs(50));
 }
 
-TEST_F(Channels, SoundThatHasNotAdvancedYetCountsAsIdle) {
-  Open(64);
-  PlaySoundSlot(LongSlot, 0);
-  PlaySoundSlot(OtherSlot, 0);  // same instant: channel 0 is still at position 0
-  EXPECT_EQ(ChannelSlot[0], OtherSlot);
-  EXPECT_EQ(ChannelSlot[1], 0);
-}
-
 TEST_F(Channels, FinishedChannelIsTakenBeforeLaterIdleOnes) {
   Open(64);
   PlaySoundSlot(LongSlot, 0);  // channel 0, busy throughout

@@ -71,15 +71,6 @@ TEST_F(RawSound, LongFileIsCutAtTheSlotCapacity) {
   for (size_t k = 0; k < 3000000; ++k) ASSERT_EQ(SoundSlots[1].samples[k], FileByte(150 + k)) << k;
 }
 
-TEST_F(RawSound, WindowsPathIsFoundWithoutRegardToCase) {
-  ASSERT_EQ(mkdir((folder + "/sound").c_str(), 0755), 0);
-  WriteFile("sound/Tecnotica.raw", 400);
-  std::string path = folder + "\\SOUND\\tecnotica.raw";
-  LoadRawSound(path.c_str(), 2);
-  EXPECT_EQ(SoundSlots[2].length, 250u);
-  EXPECT_EQ(SoundSlots[2].samples[0], FileByte(150));
-}
-
 TEST_F(RawSound, MissingFileIsCreatedEmptyAndLoadsAsEmpty) {
   std::string path = folder + "/missing.raw";
   LoadRawSound(path.c_str(), 1);

@@ -80,16 +80,4 @@ TEST(Mixer, LongOutputsAreMixedAcrossChunks) {
   for (int k = 0; k < 2000; ++k) ASSERT_EQ(SampleAt(output, k), 2 * k + 1) << k;
 }
 
-TEST(Mixer, MalformedRecordsEndSilently) {
-  std::vector<uint8_t> bytes = Samples({5, 6});
-  bytes.push_back(9);  // an odd byte: half a sample never plays
-  EmulatedStream streams[3] = {Stream(bytes, 2), Stream(bytes, 0), Stream(bytes, 1)};
-  streams[2].passBytes = 1;
-  std::vector<uint8_t> output(2 * 6);
-  MixEmulatedStreams(streams, 3, output.data(), static_cast<int>(output.size()));
-  const int16_t expected[6] = {5, 6, 5, 6, 0, 0};
-  for (int k = 0; k < 6; ++k) EXPECT_EQ(SampleAt(output, k), expected[k]) << k;
-  for (const EmulatedStream& stream : streams) EXPECT_EQ(stream.data, nullptr);
-}
-
 }  // namespace

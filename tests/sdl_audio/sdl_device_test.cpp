@@ -145,27 +145,6 @@ TEST_F(SdlDevice, LoopedSoundPlaysItsNineHundredNinetyNinePassesThenStops) {
   EXPECT_TRUE(IsSilentFrom(disk, start + 999 * 200));
 }
 
-TEST_F(SdlDevice, BrokenLoopEndsAfterAWholePass) {
-  UseDiskDriver();
-  OpenAudio();
-  std::vector<uint8_t> pass(400);
-  for (size_t k = 0; k < pass.size(); ++k) pass[k] = static_cast<uint8_t>(k * 13 + 1);
-  std::copy(pass.begin(), pass.end(), SoundSlots[4].samples);
-  SoundSlots[4].length = 400;
-  PlaySoundSlot(4, 1);
-  WaitForPosition(0, [](uint32_t p) { return p >= 4000; });
-  PlatformWaveOutBreakLoop(AudioChannels[0].device);
-  uint32_t end = WaitUntilStill(0);
-  EXPECT_EQ(end % 400, 0u);
-  EXPECT_GE(end, 4000u);
-  EXPECT_LT(end, 999u * 400u);
-  std::vector<uint8_t> disk = CloseAndReadDisk();
-  size_t start = FindStart(disk, pass);
-  ASSERT_LE(start + end, disk.size());
-  for (size_t k = 0; k < end; ++k) ASSERT_EQ(disk[start + k], pass[k % 400]) << "byte " << k;
-  EXPECT_TRUE(IsSilentFrom(disk, start + end));
-}
-
 TEST_F(SdlDevice, StoppedSoundEndsAtOnceAndItsChannelIsFree) {
   UseDiskDriver();
   OpenAudio();
