@@ -46,7 +46,13 @@ extern bool HeadlessFailSteps[HeadlessStepCount];
 extern std::vector<std::string> HeadlessCallLog;  // window steps in the order they ran
 extern std::vector<HeadlessMessageBoxRecord> HeadlessMessageBoxes;
 extern int HeadlessMessageBoxAnswer;     // 0 = the default button (IDOK, or IDYES for yes/no)
-extern int HeadlessWaveOutOpenLimit;     // streams that can still be opened; 64 at start
+// Wave-out streams: at most HeadlessWaveOutOpenLimit are open at once (64 at start, never more
+// than 64); an open beyond it fails with MMSYSERR_BADDEVICEID, as on a machine without a sound
+// card. The device id and flags of the last open are kept for tests.
+extern int HeadlessWaveOutOpenLimit;
+extern uint32_t HeadlessWaveOutLastDeviceId;
+extern uint32_t HeadlessWaveOutLastFlags;
+int HeadlessWaveOutOpenStreams();
 
 // The window that exists now (or null) and its screen rectangle.
 PlatformHandle HeadlessWindow();

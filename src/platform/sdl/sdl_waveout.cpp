@@ -1,0 +1,296 @@
+// SDL wave-out: the Win32 wave-out streams emulated on one SDL audio device.
+//
+// Platform: any with SDL2. Limitations: only the program's PCM format is accepted (mono, 16 bits,
+// 44,100 Hz); a stream holds one header at a time; at most 64 streams. Dependencies: SDL2's
+// audio subsystem, which this file starts and stops itself.
+//
+// SDL gives one device, not one per stream, so the first stream opened opens the device (signed
+// 16-bit little-endian mono at 44,100 Hz, no format changes allowed) and the last one closed
+// closes it. The device's callback mixes every stream, as the system mixer would under Windows.
+// Per stream the behaviour is the Win32 one the audio system relies on: a header plays its
+// buffer once, or dwLoops times when it carries both loop flags; the byte position is what the
+// device has taken, counts on across passes and headers and stays at the end when everything has
+// played; reset stops the stream and returns the position to 0; break loop lets the current pass
+// end and plays no further pass. When no device opens, the stream does not open.
+//
+// The audio thread only touches Playing[], and only while SDL holds the device lock around the
+// callback; every call here takes the same lock for a few instructions and never waits for the
+// audio thread otherwise. Like a sound card, the device reads the program's buffers in place.
+#include "platform/sdl/sdl_waveout.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+
+#include "platform/platform.h"
+
+namespace {
+
+constexpr int StreamCapacity = 64;
+constexpr int MixChunkSamples = 512;
+constexpr uint16_t DeviceBufferSamples = 512;  // about 12 ms per callback
+constexpr uint32_t MmSysErrAllocated = 4;
+constexpr uint32_t WaveErrBadFormat = 32;
+constexpr uint32_t WaveErrStillPlaying = 33;
+constexpr uint32_t TimeMs = 1;
+constexpr uint32_t TimeSamples = 2;
+constexpr uint32_t LoopFlags = WhdrBeginLoop | WhdrEndLoop;
+constexpr uint32_t SamplesPerSec = 44100;
+constexpr uint32_t BlockAlign = 2;
+constexpr uint32_t BytesPerSec = SamplesPerSec * BlockAlign;
+
+// What only the main thread sees of a stream.
+struct StreamRecord {
+  bool open;
+  uint32_t generation;  // part of the handle: a closed stream's handle stays invalid
+  WaveHeader* header;   // the header in the stream, or null
+};
+
+StreamRecord Streams[StreamCapacity];
+EmulatedStream Playing[StreamCapacity];  // shared with the audio thread
+SDL_AudioDeviceID Device = 0;
+
+void PlayStreams(void*, Uint8* output, int byteCount) {
+  MixEmulatedStreams(Playing, StreamCapacity, output, byteCount);
+}
+
+bool OpenDevice() {
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+  SDL_AudioSpec wanted{};
+  wanted.freq = SamplesPerSec;
+  wanted.format = AUDIO_S16LSB;
+  wanted.channels = 1;
+  wanted.samples = DeviceBufferSamples;
+  wanted.callback = PlayStreams;
+  SDL_AudioSpec obtained{};
+  Device = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
+  if (Device == 0) {
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return false;
+  }
+  SDL_PauseAudioDevice(Device, 0);
+  return true;
+}
+
+void CloseDevice() {
+  SDL_CloseAudioDevice(Device);
+  Device = 0;
+  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+bool IsProgramFormat(const WaveFormat& format) {
+  return format.wFormatTag == WaveFormatPcm && format.nChannels == 1 &&
+         format.nSamplesPerSec == SamplesPerSec && format.wBitsPerSample == 16 &&
+         format.nBlockAlign == BlockAlign && format.nAvgBytesPerSec == BytesPerSec;
+}
+
+PlatformWaveOut HandleOf(int index) {
+  uintptr_t value = (static_cast<uintptr_t>(Streams[index].generation) << 8) | (index + 1);
+  return reinterpret_cast<PlatformWaveOut>(value);
+}
+
+// The index of the open stream behind handle, or -1.
+int FindStream(PlatformWaveOut handle) {
+  uintptr_t index = (reinterpret_cast<uintptr_t>(handle) & 0xFF) - 1;
+  if (index >= StreamCapacity) return -1;
+  if (!Streams[index].open || HandleOf(static_cast<int>(index)) != handle) return -1;
+  return static_cast<int>(index);
+}
+
+int OpenStreamCount() {
+  int count = 0;
+  for (const StreamRecord& stream : Streams) count += stream.open ? 1 : 0;
+  return count;
+}
+
+// The device lock, held for the length of one call.
+struct DeviceLock {
+  DeviceLock() { SDL_LockAudioDevice(Device); }
+  ~DeviceLock() { SDL_UnlockAudioDevice(Device); }
+};
+
+void ReturnHeader(StreamRecord& stream) {
+  stream.header->dwFlags = (stream.header->dwFlags & ~WhdrInQueue) | WhdrDone;
+  stream.header = nullptr;
+}
+
+// A header the device has played to its end leaves the stream, done. Called under the lock.
+void RetireFinishedHeader(int index) {
+  if (Streams[index].header && !Playing[index].data) ReturnHeader(Streams[index]);
+}
+
+// The current pass is over: the next one starts from the beginning, or the stream falls silent.
+void EndPass(EmulatedStream& stream) {
+  stream.offset = 0;
+  if (--stream.passesLeft == 0) stream.data = nullptr;
+}
+
+// Adds what the stream plays next to accumulator[0 .. samples - 1].
+void AddStream(EmulatedStream& stream, int32_t* accumulator, int samples) {
+  int done = 0;
+  while (done < samples && stream.data) {
+    if (stream.passesLeft == 0 || stream.passBytes < BlockAlign) {
+      stream.data = nullptr;
+      break;
+    }
+    if (stream.offset > stream.passBytes - BlockAlign) {  // no whole sample left in this pass
+      EndPass(stream);
+      continue;
+    }
+    uint32_t available = (stream.passBytes - stream.offset) / BlockAlign;
+    int take = static_cast<int>(std::min<uint32_t>(available, samples - done));
+    const uint8_t* bytes = stream.data + stream.offset;
+    for (int k = 0; k < take; ++k) {
+      // Low byte first: the buffer is the stream of little-endian samples.
+      uint16_t word = static_cast<uint16_t>(bytes[2 * k] | (bytes[2 * k + 1] << 8));
+      accumulator[done + k] += static_cast<int16_t>(word);
+    }
+    done += take;
+    stream.offset += take * BlockAlign;
+    stream.position += take * BlockAlign;
+    // Ending the pass at once keeps break loop exact: a pass that has just ended is not current.
+    if (stream.offset > stream.passBytes - BlockAlign) EndPass(stream);
+  }
+}
+
+}  // namespace
+
+void MixEmulatedStreams(EmulatedStream* streams, int count, uint8_t* output, int byteCount) {
+  int samples = byteCount / static_cast<int>(BlockAlign);
+  int32_t accumulator[MixChunkSamples];
+  for (int first = 0; first < samples; first += MixChunkSamples) {
+    int chunk = std::min(MixChunkSamples, samples - first);
+    std::fill(accumulator, accumulator + chunk, 0);
+    for (int index = 0; index < count; ++index) AddStream(streams[index], accumulator, chunk);
+    uint8_t* out = output + first * BlockAlign;
+    for (int k = 0; k < chunk; ++k) {
+      int32_t sample = std::clamp<int32_t>(accumulator[k], INT16_MIN, INT16_MAX);
+      out[2 * k] = static_cast<uint8_t>(sample);
+      out[2 * k + 1] = static_cast<uint8_t>(sample >> 8);
+    }
+  }
+  if (byteCount % BlockAlign) output[byteCount - 1] = 0;
+}
+
+uint32_t PlatformWaveOutOpen(PlatformWaveOut* handle, uint32_t deviceId, const WaveFormat* format,
+                             uintptr_t, uintptr_t, uint32_t) {
+  if (!handle) return MmSysErrInvalParam;
+  *handle = nullptr;
+  if (!format) return MmSysErrInvalParam;
+  if (deviceId != WaveMapper && deviceId != 0) return MmSysErrBadDeviceId;
+  if (!IsProgramFormat(*format)) return WaveErrBadFormat;
+  if (OpenStreamCount() >= StreamCapacity) return MmSysErrAllocated;
+  if (!Device && !OpenDevice()) return MmSysErrBadDeviceId;
+  for (int index = 0; index < StreamCapacity; ++index) {
+    StreamRecord& stream = Streams[index];
+    if (stream.open) continue;
+    stream.open = true;
+    stream.header = nullptr;
+    {
+      DeviceLock lock;
+      Playing[index] = EmulatedStream{};
+    }
+    *handle = HandleOf(index);
+    return MmSysErrNoError;
+  }
+  return MmSysErrAllocated;
+}
+
+uint32_t PlatformWaveOutPrepareHeader(PlatformWaveOut handle, WaveHeader* header, uint32_t size) {
+  int index = FindStream(handle);
+  if (index < 0) return MmSysErrInvalHandle;
+  if (!header || size < sizeof(WaveHeader) || !header->lpData) return MmSysErrInvalParam;
+  DeviceLock lock;
+  RetireFinishedHeader(index);
+  if (Streams[index].header == header) return WaveErrStillPlaying;
+  header->dwFlags = (header->dwFlags | WhdrPrepared) & ~WhdrDone;
+  return MmSysErrNoError;
+}
+
+uint32_t PlatformWaveOutUnprepareHeader(PlatformWaveOut handle, WaveHeader* header, uint32_t size) {
+  int index = FindStream(handle);
+  if (index < 0) return MmSysErrInvalHandle;
+  if (!header || size < sizeof(WaveHeader)) return MmSysErrInvalParam;
+  DeviceLock lock;
+  RetireFinishedHeader(index);
+  if (Streams[index].header == header) return WaveErrStillPlaying;
+  header->dwFlags &= ~WhdrPrepared;
+  return MmSysErrNoError;
+}
+
+uint32_t PlatformWaveOutWrite(PlatformWaveOut handle, WaveHeader* header, uint32_t size) {
+  int index = FindStream(handle);
+  if (index < 0) return MmSysErrInvalHandle;
+  if (!header || size < sizeof(WaveHeader)) return MmSysErrInvalParam;
+  if (!(header->dwFlags & WhdrPrepared)) return WaveErrUnprepared;
+  if (!header->lpData) return MmSysErrInvalParam;
+  DeviceLock lock;
+  RetireFinishedHeader(index);
+  if (Streams[index].header) return WaveErrStillPlaying;  // one header at a time
+  bool looped = (header->dwFlags & LoopFlags) == LoopFlags;
+  EmulatedStream& playing = Playing[index];
+  playing.passBytes = header->dwBufferLength - header->dwBufferLength % BlockAlign;
+  playing.passesLeft = looped ? std::max<uint32_t>(header->dwLoops, 1) : 1;
+  playing.offset = 0;
+  // An empty buffer is over as soon as it is written; the position keeps what it had.
+  playing.data = playing.passBytes > 0 ? reinterpret_cast<const uint8_t*>(header->lpData) : nullptr;
+  Streams[index].header = header;
+  header->dwFlags = (header->dwFlags | WhdrInQueue) & ~WhdrDone;
+  return MmSysErrNoError;
+}
+
+uint32_t PlatformWaveOutReset(PlatformWaveOut handle) {
+  int index = FindStream(handle);
+  if (index < 0) return MmSysErrInvalHandle;
+  DeviceLock lock;
+  Playing[index].data = nullptr;
+  Playing[index].position = 0;
+  if (Streams[index].header) ReturnHeader(Streams[index]);
+  return MmSysErrNoError;
+}
+
+uint32_t PlatformWaveOutBreakLoop(PlatformWaveOut handle) {
+  int index = FindStream(handle);
+  if (index < 0) return MmSysErrInvalHandle;
+  DeviceLock lock;
+  if (Playing[index].data)
+    Playing[index].passesLeft = std::min<uint32_t>(Playing[index].passesLeft, 1);
+  return MmSysErrNoError;
+}
+
+uint32_t PlatformWaveOutGetPosition(PlatformWaveOut handle, WaveTime* time, uint32_t size) {
+  int index = FindStream(handle);
+  if (index < 0) return MmSysErrInvalHandle;
+  if (!time || size < sizeof(WaveTime)) return MmSysErrInvalParam;
+  uint64_t bytes;
+  {
+    DeviceLock lock;
+    RetireFinishedHeader(index);
+    bytes = Playing[index].position;
+  }
+  // DWORD fields, as Windows has them: they wrap after 4 GiB.
+  if (time->wType == TimeSamples) {
+    time->u.sample = static_cast<uint32_t>(bytes / BlockAlign);
+  } else if (time->wType == TimeMs) {
+    time->u.ms = static_cast<uint32_t>(bytes * 1000 / BytesPerSec);
+  } else {
+    time->wType = TimeBytes;  // a format the device does not keep is answered in bytes
+    time->u.cb = static_cast<uint32_t>(bytes);
+  }
+  return MmSysErrNoError;
+}
+
+uint32_t PlatformWaveOutClose(PlatformWaveOut handle) {
+  int index = FindStream(handle);
+  if (index < 0) return MmSysErrInvalHandle;
+  {
+    DeviceLock lock;
+    RetireFinishedHeader(index);
+    if (Streams[index].header) return WaveErrStillPlaying;
+    Playing[index] = EmulatedStream{};
+  }
+  Streams[index].open = false;
+  ++Streams[index].generation;
+  if (OpenStreamCount() == 0) CloseDevice();
+  return MmSysErrNoError;
+}
