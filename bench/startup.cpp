@@ -5,6 +5,7 @@
 // audio report box is answered at once, so the figure is start-up without the wait for the user.
 //   bench-startup            start-up figures, then the table benchmarks
 //   bench-startup --once     start-up figures only (for valgrind and quick checks)
+//   bench-startup --escape   the whole program, Escape held: start-up, one frame, exit
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -114,6 +115,11 @@ BENCHMARK(BM_InitTrigTables)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainTrigLoop)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
+  if (argc > 1 && std::strcmp(argv[1], "--escape") == 0) {
+    HeadlessReset();
+    HeadlessKeys[VkEscape] = true;
+    return ProgramMain();
+  }
   MeasureStartUp();
   if (argc > 1 && std::strcmp(argv[1], "--once") == 0) return 0;
   benchmark::Initialize(&argc, argv);
