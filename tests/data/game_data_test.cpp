@@ -56,18 +56,6 @@ TEST_F(GameData, GridsAndRoomRecordsStartEmpty) {
   EndRoomOfLevel[180] = 0;
 }
 
-TEST_F(GameData, DerivedConstantsAreSetBeforeStartUp) {
-  EXPECT_EQ(CellsPerLevel, 65536);
-  EXPECT_EQ(RoomCapacity, 1080000);
-}
-
-TEST_F(GameData, ScreenBuffersKeepTheRenderSize) {
-  EXPECT_EQ(RenderWidth, 320);
-  EXPECT_EQ(RenderHeight, 240);
-  EXPECT_NE(FrameBuffer, nullptr);
-  EXPECT_NE(ReadbackBuffer, nullptr);
-}
-
 TEST_F(GameData, OnlyThePlayerStandsAtTheCentreOfItsCell) {
   ASSERT_NE(UnitTable, nullptr);
   EXPECT_EQ(UnitTable[1].fx, 0.5f);
@@ -196,15 +184,6 @@ TEST_F(GameData, KindTableAndDerivedRecords) {
   EXPECT_EQ(KindTable[10001].picture, 0);
 }
 
-TEST_F(GameData, TextureTableIsThereWithNothingLoaded) {
-  ASSERT_NE(TextureSlotTable, nullptr);
-  EXPECT_EQ(TextureSlotCount, 3100u);
-  for (uint32_t slot = 0; slot < TextureSlotCount; ++slot) {
-    ASSERT_EQ(TextureSlotTable[slot].pixels, nullptr) << slot;
-    ASSERT_EQ(TextureSlotTable[slot].bytesPerPixel, 0u) << slot;
-  }
-}
-
 // ---- Neighbour orders, on a record of their own -------------------------------------------
 
 TEST(NeighbourOrder, OrderFiveStartsDiagonalAndEndsStraight) {
@@ -253,17 +232,6 @@ TEST(NeighbourOrder, EveryOrderVisitsAllEightNeighboursOnce) {
         if (x != 1 || y != 1) {
           EXPECT_EQ(seen[y][x], 1) << order;
         }
-  }
-}
-
-TEST(NeighbourOrder, OrdersTwoFourAndSixStartWhereTheyShould) {
-  // First steps of the even orders: (0,1), (0,-1), (1,0), (-1,0).
-  const int first[4][2] = {{0, 1}, {0, -1}, {1, 0}, {-1, 0}};
-  for (uint32_t i = 0; i < 4; ++i) {
-    PathSearch state{};
-    SetNeighbourOrder(&state, 2 * i);
-    EXPECT_EQ(state.stepX[0], first[i][0]) << 2 * i;
-    EXPECT_EQ(state.stepY[0], first[i][1]) << 2 * i;
   }
 }
 
