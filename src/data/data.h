@@ -6,14 +6,14 @@
 
 // ---- Configuration (game_data.cpp) ----------------------------------------------------------
 
-extern int32_t MapSide;           // 256
-extern int32_t MapLevels;         // 180
-extern int32_t CellsPerLevel;     // MapSide * MapSide, derived at static initialisation
-extern uint32_t TextureSlotCount; // 3100
-extern int32_t UnitCapacity;      // 3000
-extern int32_t KindCapacity;      // 230000
-extern int32_t RoomGridSide;      // 30
-extern int32_t RoomCapacity;      // MapLevels * 6000, derived at static initialisation
+extern int32_t MapSide;            // 256
+extern int32_t MapLevels;          // 180
+extern int32_t CellsPerLevel;      // MapSide * MapSide, derived at static initialisation
+extern uint32_t TextureSlotCount;  // 3100
+extern int32_t UnitCapacity;       // 3000
+extern int32_t KindCapacity;       // 230000
+extern int32_t RoomGridSide;       // 30
+extern int32_t RoomCapacity;       // MapLevels * 6000, derived at static initialisation
 
 // ---- Texture slots and the BMP loader (textures.cpp) ----------------------------------------
 
@@ -26,6 +26,13 @@ struct TextureSlot {
 
 extern TextureSlot* TextureSlotTable;  // TextureSlotCount entries
 
+// The largest image a header may ask for: the biggest picture the program draws is 320 x 240,
+// so 64 MiB leaves room for any texture while a top-down file (its negative height read as
+// unsigned) or a size that wraps around 32 bits is refused like a bad header.
+constexpr uint64_t BmpImageByteLimit = 64u << 20;
+
+// Fills the slot from an uncompressed 24-bit BMP; false when the file cannot be opened, its
+// header is refused, or its pixels are short (the slot then keeps the new sizes but no image).
 bool LoadBmpIntoSlot(const char* path, uint32_t slot);
 void LoadCursorTexture();
 void LoadUnitTextures();
@@ -37,6 +44,7 @@ void LoadIntroTexture();
 void LoadCubeTextures();
 void DrawSlotImage(int32_t x, int32_t y, uint32_t slot);
 void DrawSlotImageKeyed(int32_t x, int32_t y, uint32_t slot);
+// Replaces the table by a zeroed one of count entries; the old table's images go with it.
 void ResizeTextureSlots(uint32_t count);
 
 // ---- Game pools and tables (game_data.cpp) --------------------------------------------------
@@ -45,9 +53,9 @@ struct UnitRecord {
   uint8_t inUse;
   uint16_t x, y, level;  // the unit's cell
   uint16_t shownNumber;
-  float fx, fy, fz;      // fine position inside the cell, 0.5 = centre
+  float fx, fy, fz;  // fine position inside the cell, 0.5 = centre
   float previousFx, previousFy, previousFz;
-  uint16_t picture;      // TextureSlot of the unit's image
+  uint16_t picture;  // TextureSlot of the unit's image
   uint16_t unitType;
   uint16_t prefix, middle, suffix;  // syllable indices of the name
   float barMaximum;
@@ -117,7 +125,7 @@ struct RoomRecord {
   uint16_t x, y;           // top-left scratch cell of the room in the level
   uint16_t width, height;  // after orientation
   uint16_t level;
-  uint32_t index;          // the record's own index in the RoomTable
+  uint32_t index;  // the record's own index in the RoomTable
   uint8_t templateNumber;
 };
 

@@ -1,21 +1,317 @@
 // Texture slots, the BMP loader and the fixed picture lists.
 #include <cstddef>
+#include <cstdlib>
 
 #include "data/data.h"
 #include "overlay/overlay.h"
+#include "platform/platform.h"
 
 TextureSlot* TextureSlotTable = nullptr;
 
-bool LoadBmpIntoSlot(const char*, uint32_t) { return false; }
-void LoadCursorTexture() {}
-void LoadUnitTextures() {}
-void LoadLandTextures() {}
-void LoadDungeonTextures() {}
-void LoadStructureTextures() {}
-void LoadItemTextures() {}
-void LoadIntroTexture() {}
-void LoadCubeTextures() {}
 namespace {
+
+constexpr uint32_t BmpHeaderBytes = 54;
+
+uint32_t LittleEndian32(const uint8_t* bytes) {
+  return static_cast<uint32_t>(bytes[0]) | static_cast<uint32_t>(bytes[1]) << 8 |
+         static_cast<uint32_t>(bytes[2]) << 16 | static_cast<uint32_t>(bytes[3]) << 24;
+}
+
+// Reads one opened file into the slot. Only bytes 0, 1 and 28 of the header are checked and
+// the pixels are taken from byte 54 on whatever the header says, so a file with row padding or
+// a different pixel offset loads shifted rather than refused.
+bool ReadBmp(PlatformFile file, TextureSlot& slot) {
+  uint8_t header[BmpHeaderBytes];
+  uint32_t got = 0;
+  PlatformReadFile(file, header, BmpHeaderBytes, &got);
+  if (got != BmpHeaderBytes || header[0] != 0x42 || header[1] != 0x4D || header[28] != 24)
+    return false;
+  uint32_t width = LittleEndian32(header + 18);
+  uint32_t height = LittleEndian32(header + 22);
+  // A top-down picture (negative height taken as unsigned) or a broken header asks for gigabytes
+  // or wraps around 32 bits: refuse it like a bad header, before the slot is touched.
+  uint64_t wanted = static_cast<uint64_t>(width) * height * 3;
+  if (wanted > BmpImageByteLimit) return false;
+  uint32_t imageSize = static_cast<uint32_t>(wanted);
+
+  // The sizes go in before the pixels are read, so a short read leaves the new sizes behind.
+  slot.width = width;
+  slot.height = height;
+  slot.bytesPerPixel = 3;
+  std::free(slot.pixels);
+  // A fresh block even for an equal size; at least one byte, so a loaded slot never has a null
+  // image, even for a picture of no pixels.
+  slot.pixels = static_cast<uint8_t*>(std::malloc(imageSize > 0 ? imageSize : 1));
+  if (!slot.pixels) return false;
+  got = 0;
+  PlatformReadFile(file, slot.pixels, imageSize, &got);
+  if (got < imageSize) {
+    std::free(slot.pixels);
+    slot.pixels = nullptr;
+    return false;
+  }
+  // Blue-green-red in the file, red-green-blue in the slot: ready for GL_RGB as it stands.
+  for (uint32_t i = 0; i < imageSize; i += 3) {
+    uint8_t blue = slot.pixels[i];
+    slot.pixels[i] = slot.pixels[i + 2];
+    slot.pixels[i + 2] = blue;
+  }
+  return true;
+}
+
+struct SlotFile {
+  uint32_t slot;
+  const char* path;
+};
+
+template <size_t Count>
+void LoadSlotFiles(const SlotFile (&files)[Count]) {
+  for (const SlotFile& file : files) LoadBmpIntoSlot(file.path, file.slot);
+}
+
+// The start-up lists, in call order. Slot numbers are wired into their users (the land codes
+// are the land slots, the map view draws each dungeon code with a fixed slot); a few pictures
+// are loaded into two slots.
+constexpr SlotFile CursorFiles[] = {
+    {1104, ".\\bmp_cross\\cross4.bmp"},
+};
+
+constexpr SlotFile UnitFiles[] = {
+    {801, ".\\bmp_unit\\unit_giant_rat.bmp"},
+    {802, ".\\bmp_unit\\unit_green_slime.bmp"},
+    {803, ".\\bmp_unit\\unit_dog.bmp"},
+    {805, ".\\bmp_unit\\unit_serpent.bmp"},
+    {806, ".\\bmp_unit\\unit_fungus.bmp"},
+    {810, ".\\bmp_unit\\unit_goblin.bmp"},
+    {811, ".\\bmp_unit\\unit_nabos.bmp"},
+    {812, ".\\bmp_unit\\unit_orc_b.bmp"},
+    {820, ".\\bmp_unit\\unit_beatle.bmp"},
+    {821, ".\\bmp_unit\\unit_gor_dog.bmp"},
+    {822, ".\\bmp_unit\\unit_giant_spider.bmp"},
+    {823, ".\\bmp_unit\\unit_serpent_fire.bmp"},
+    {824, ".\\bmp_unit\\unit_beatle_fire.bmp"},
+    {829, ".\\bmp_unit\\unit_drius.bmp"},
+    {830, ".\\bmp_unit\\unit_rust_monster.bmp"},
+    {831, ".\\bmp_unit\\unit_giant_worm.bmp"},
+    {832, ".\\bmp_unit\\unit_gelatinous_cube.bmp"},
+    {840, ".\\bmp_unit\\unit_polar_geer.bmp"},
+    {841, ".\\bmp_unit\\unit_squeletton.bmp"},
+    {842, ".\\bmp_unit\\unit_squeletton_zombi_wounded.bmp"},
+    {843, ".\\bmp_unit\\unit_squeletton_zombi.bmp"},
+    {849, ".\\bmp_unit\\unit_mage.bmp"},
+    {852, ".\\bmp_unit\\unit_squeletton_sturdy.bmp"},
+    {853, ".\\bmp_unit\\unit_dwarf.bmp"},
+    {854, ".\\bmp_unit\\unit_squeletton_monster.bmp"},
+    {861, ".\\bmp_unit\\unit_squeletton_brave.bmp"},
+    {863, ".\\bmp_unit\\unit_squeletton_floating.bmp"},
+    {870, ".\\bmp_unit\\unit_minotor.bmp"},
+    {871, ".\\bmp_unit\\unit_floating_eye.bmp"},
+    {872, ".\\bmp_unit\\unit_squeletton_fire.bmp"},
+    {874, ".\\bmp_unit\\unit_mage_eye.bmp"},
+    {875, ".\\bmp_unit\\unit_squeletton_ogre.bmp"},
+    {876, ".\\bmp_unit\\unit_ogre.bmp"},
+    {878, ".\\bmp_unit\\unit_squeletton_armored.bmp"},
+    {881, ".\\bmp_unit\\unit_medusa.bmp"},
+    {882, ".\\bmp_unit\\unit_squeletton_warrior.bmp"},
+    {883, ".\\bmp_unit\\unit_mantis.bmp"},
+    {890, ".\\bmp_unit\\unit_squeletton_evil.bmp"},
+    {902, ".\\bmp_unit\\unit_lich.bmp"},
+    {903, ".\\bmp_unit\\unit_dragon.bmp"},
+    {904, ".\\bmp_unit\\unit_dragon_hydra.bmp"},
+    {906, ".\\bmp_unit\\unit_dragon_basilic.bmp"},
+    {960, ".\\bmp_unit\\unit_fire.bmp"},
+    {961, ".\\bmp_unit\\unit_fire_fire.bmp"},
+    {962, ".\\bmp_unit\\unit_fire_fire_fire.bmp"},
+    {963, ".\\bmp_unit\\unit_water.bmp"},
+    {964, ".\\bmp_unit\\unit_water_water.bmp"},
+    {965, ".\\bmp_unit\\unit_water_water_water.bmp"},
+    {966, ".\\bmp_unit\\unit_earth.bmp"},
+    {967, ".\\bmp_unit\\unit_earth_earth.bmp"},
+    {968, ".\\bmp_unit\\unit_earth_earth_earth.bmp"},
+    {969, ".\\bmp_unit\\unit_air.bmp"},
+    {970, ".\\bmp_unit\\unit_air_air.bmp"},
+    {971, ".\\bmp_unit\\unit_air_air_air.bmp"},
+    {980, ".\\bmp_unit\\unit_fighter.bmp"},
+    {981, ".\\bmp_unit\\unit_mage.bmp"},
+    {982, ".\\bmp_unit\\unit_cleric.bmp"},
+    {983, ".\\bmp_unit\\unit_bandit.bmp"},
+};
+
+constexpr SlotFile LandFiles[] = {
+    {10, ".\\bmp_land\\plain.bmp"},
+    {11, ".\\bmp_land\\forest.bmp"},
+    {12, ".\\bmp_land\\forest_fruit.bmp"},
+    {13, ".\\bmp_land\\forest_gray.bmp"},
+    {14, ".\\bmp_land\\water.bmp"},
+    {15, ".\\bmp_land\\water_deep.bmp"},
+    {16, ".\\bmp_land\\swamp_a.bmp"},
+    {17, ".\\bmp_land\\desert_a.bmp"},
+    {18, ".\\bmp_land\\hills_a.bmp"},
+    {19, ".\\bmp_land\\mountain.bmp"},
+    {20, ".\\bmp_land\\mountain_high_a.bmp"},
+    {21, ".\\bmp_land\\forest_leaf.bmp"},
+    {22, ".\\bmp_land\\road_b.bmp"},
+    {23, ".\\bmp_land\\forest_b.bmp"},
+    {24, ".\\bmp_land\\forest_c.bmp"},
+    {180, ".\\bmp_land\\village_b.bmp"},
+    {181, ".\\bmp_land\\village_b_yellow.bmp"},
+    {182, ".\\bmp_land\\village_b_blue.bmp"},
+    {183, ".\\bmp_land\\village_b_green.bmp"},
+    {184, ".\\bmp_land\\village_b_red.bmp"},
+    {188, ".\\bmp_land\\ruin_a.bmp"},
+    {189, ".\\bmp_land\\castle_a.bmp"},
+    {190, ".\\bmp_land\\grottus.bmp"},
+    {191, ".\\bmp_land\\mine.bmp"},
+    {192, ".\\bmp_land\\iron_mine.bmp"},
+    {193, ".\\bmp_land\\forest_leaf.bmp"},
+    {194, ".\\bmp_land\\well.bmp"},
+    {196, ".\\bmp_land\\dungeon_a.bmp"},
+    {197, ".\\bmp_land\\lighttower_a.bmp"},
+    {198, ".\\bmp_land\\rift_a.bmp"},
+};
+
+constexpr SlotFile DungeonFiles[] = {
+    {111, ".\\bmp_dungeon\\wall.bmp"},
+    {118, ".\\bmp_dungeon\\floor_marble.bmp"},
+    {119, ".\\bmp_dungeon\\floor.bmp"},
+    {120, ".\\bmp_dungeon\\chest.bmp"},
+    {121, ".\\bmp_dungeon\\chest_open.bmp"},
+    {122, ".\\bmp_dungeon\\candelabrum.bmp"},
+    {123, ".\\bmp_dungeon\\candelabrum_extinct.bmp"},
+    {124, ".\\bmp_dungeon\\coffin.bmp"},
+    {125, ".\\bmp_dungeon\\coffin_open.bmp"},
+    {126, ".\\bmp_dungeon\\floor_bones.bmp"},
+    {127, ".\\bmp_dungeon\\floor_bones_cleaned.bmp"},
+    {128, ".\\bmp_dungeon\\door.bmp"},
+    {129, ".\\bmp_dungeon\\door_opened.bmp"},
+    {130, ".\\bmp_dungeon\\source.bmp"},
+    {131, ".\\bmp_dungeon\\source_complete.bmp"},
+    {132, ".\\bmp_dungeon\\spawn.bmp"},
+    {133, ".\\bmp_dungeon\\spawn_complete.bmp"},
+    {134, ".\\bmp_dungeon\\fountain.bmp"},
+    {135, ".\\bmp_dungeon\\fountain_drank.bmp"},
+    {136, ".\\bmp_dungeon\\stairsd.bmp"},
+    {137, ".\\bmp_dungeon\\stairsu.bmp"},
+    {140, ".\\bmp_dungeon\\circle.bmp"},
+    {141, ".\\bmp_dungeon\\circle_golden.bmp"},
+    {142, ".\\bmp_dungeon\\circle_aflamed.bmp"},
+    {144, ".\\bmp_dungeon\\altar.bmp"},
+    {145, ".\\bmp_dungeon\\altar_jeweled.bmp"},
+    {146, ".\\bmp_dungeon\\altar_dark.bmp"},
+    {148, ".\\bmp_dungeon\\trap.bmp"},
+    {149, ".\\bmp_dungeon\\trap_disabled.bmp"},
+    {152, ".\\bmp_dungeon\\torch.bmp"},
+    {153, ".\\bmp_dungeon\\torch_extinct.bmp"},
+    {155, ".\\bmp_dungeon\\geer_mecanism.bmp"},
+    {156, ".\\bmp_dungeon\\lever.bmp"},
+    {160, ".\\bmp_dungeon\\source.bmp"},
+    {161, ".\\bmp_dungeon\\source_red.bmp"},
+    {162, ".\\bmp_dungeon\\source_green.bmp"},
+    {163, ".\\bmp_dungeon\\source_blue.bmp"},
+    {164, ".\\bmp_dungeon\\source_yellow.bmp"},
+    {165, ".\\bmp_dungeon\\source_brown.bmp"},
+    {167, ".\\bmp_dungeon\\scrolls.bmp"},
+};
+
+constexpr SlotFile StructureFiles[] = {
+    {390, ".\\bmp_structure\\hart.bmp"},
+    {400, ".\\bmp_structure\\structure_farm.bmp"},
+    {401, ".\\bmp_structure\\structure_merchant.bmp"},
+    {402, ".\\bmp_structure\\structure_quary.bmp"},
+    {403, ".\\bmp_structure\\structure_stable.bmp"},
+    {404, ".\\bmp_structure\\structure_tower.bmp"},
+    {405, ".\\bmp_structure\\structure_barrack.bmp"},
+    {406, ".\\bmp_structure\\structure_blacksmith.bmp"},
+    {407, ".\\bmp_structure\\structure_castle.bmp"},
+    {408, ".\\bmp_structure\\structure_church.bmp"},
+};
+
+constexpr SlotFile ItemFiles[] = {
+    {0, ".\\bmp_item\\blank.bmp"},
+    {600, ".\\bmp_item\\item_knife.bmp"},
+    {601, ".\\bmp_item\\item_dagger.bmp"},
+    {602, ".\\bmp_item\\item_short_sword.bmp"},
+    {603, ".\\bmp_item\\item_gauche.bmp"},
+    {604, ".\\bmp_item\\item_long_sword.bmp"},
+    {605, ".\\bmp_item\\item_bastard_sword.bmp"},
+    {606, ".\\bmp_item\\item_kopesh.bmp"},
+    {607, ".\\bmp_item\\item_blade.bmp"},
+    {608, ".\\bmp_item\\item_blade_ameliorated.bmp"},
+    {609, ".\\bmp_item\\item_behead.bmp"},
+    {610, ".\\bmp_item\\item_broad_sword.bmp"},
+    {611, ".\\bmp_item\\item_horner.bmp"},
+    {612, ".\\bmp_item\\item_glaive.bmp"},
+    {613, ".\\bmp_item\\item_saber.bmp"},
+    {614, ".\\bmp_item\\item_saber_ameliorated.bmp"},
+    {615, ".\\bmp_item\\item_whale_blade.bmp"},
+    {616, ".\\bmp_item\\item_whale_blade_ameliorated.bmp"},
+    {617, ".\\bmp_item\\item_two_handed_sword.bmp"},
+    {618, ".\\bmp_item\\item_two_bladed_sword.bmp"},
+    {619, ".\\bmp_item\\item_two_bladed_sword_ameliorated.bmp"},
+    {3000, ".\\bmp_item\\item_bag.bmp"},
+    {3001, ".\\bmp_item\\item_blue_bag.bmp"},
+    {630, ".\\bmp_item\\item_maul.bmp"},
+    {631, ".\\bmp_item\\item_morningstar.bmp"},
+    {632, ".\\bmp_item\\item_mace.bmp"},
+    {633, ".\\bmp_item\\item_war_mace.bmp"},
+    {640, ".\\bmp_item\\item_staff.bmp"},
+    {641, ".\\bmp_item\\item_rod.bmp"},
+    {642, ".\\bmp_item\\item_wand.bmp"},
+    {650, ".\\bmp_item\\item_hand_axe.bmp"},
+    {651, ".\\bmp_item\\item_axe.bmp"},
+    {652, ".\\bmp_item\\item_battle_axe.bmp"},
+    {653, ".\\bmp_item\\item_iron_battle_axe.bmp"},
+    {654, ".\\bmp_item\\item_iron_ordered_battle_axe.bmp"},
+    {655, ".\\bmp_item\\item_iron_rubioux_battle_axe.bmp"},
+    {680, ".\\bmp_item\\item_potion_red.bmp"},
+    {681, ".\\bmp_item\\item_potion_green.bmp"},
+    {682, ".\\bmp_item\\item_potion_blue.bmp"},
+    {683, ".\\bmp_item\\item_potion_yellow.bmp"},
+    {684, ".\\bmp_item\\item_potion_white.bmp"},
+    {730, ".\\bmp_item\\item_blue_robe.bmp"},
+    {731, ".\\bmp_item\\item_red_robe.bmp"},
+    {732, ".\\bmp_item\\item_gray_robe.bmp"},
+    {740, ".\\bmp_item\\item_leather_armor.bmp"},
+    {741, ".\\bmp_item\\item_studded_leather_armor.bmp"},
+    {742, ".\\bmp_item\\item_chain_mail.bmp"},
+    {743, ".\\bmp_item\\item_scale_armor_b.bmp"},
+    {744, ".\\bmp_item\\item_plate_armor.bmp"},
+    {745, ".\\bmp_item\\item_full_plate_armor.bmp"},
+    {746, ".\\bmp_item\\item_magic_armor.bmp"},
+    {780, ".\\bmp_item\\socket.bmp"},
+    {785, ".\\bmp_item\\alleviated_corner1.bmp"},
+    {786, ".\\bmp_item\\alleviated_corner2.bmp"},
+    {787, ".\\bmp_item\\alleviated_corner3.bmp"},
+    {788, ".\\bmp_item\\alleviated_corner4.bmp"},
+};
+
+constexpr SlotFile IntroFiles[] = {
+    {1000, ".\\bmp_scr\\intro1.bmp"},
+};
+
+constexpr SlotFile CubeFiles[] = {
+    {1200, ".\\bmp_cube\\structure_castle.bmp"},
+    {1201, ".\\bmp_cube\\brickold2.bmp"},
+    {1202, ".\\bmp_cube\\grass3.bmp"},
+    {1203, ".\\bmp_cube\\dirt1.bmp"},
+    {1204, ".\\bmp_cube\\brickold3.bmp"},
+    {1205, ".\\bmp_cube\\item_whale_blade.bmp"},
+    {1206, ".\\bmp_cube\\DSC3.bmp"},
+    {1210, ".\\bmp_unit\\unit_green_slime.bmp"},
+    {1211, ".\\bmp_unit\\unit_nabos.bmp"},
+    {1212, ".\\bmp_unit\\unit_serpent.bmp"},
+    {1213, ".\\bmp_unit\\unit_giant_spider.bmp"},
+    {1214, ".\\bmp_unit\\unit_serpent_fire.bmp"},
+    {1215, ".\\bmp_unit\\unit_giant_worm.bmp"},
+    {1216, ".\\bmp_unit\\unit_floating_eye.bmp"},
+    {1217, ".\\bmp_unit\\unit_gelatinous_cube.bmp"},
+    {1218, ".\\bmp_unit\\unit_ogre.bmp"},
+    {1219, ".\\bmp_unit\\unit_mage_eye.bmp"},
+    {1220, ".\\bmp_unit\\unit_minotor.bmp"},
+    {1221, ".\\bmp_unit\\unit_mantis.bmp"},
+    {1222, ".\\bmp_unit\\unit_dragon_hydra.bmp"},
+    {1223, ".\\bmp_unit\\unit_pleidian.bmp"},
+};
 
 // The image is taken as square (height is not consulted); rows beyond the stored height are not
 // read, so a picture shorter than it is wide draws only the rows it has.
@@ -38,6 +334,38 @@ void DrawSlot(int32_t x, int32_t y, uint32_t slot, bool keyed) {
 
 }  // namespace
 
+bool LoadBmpIntoSlot(const char* path, uint32_t slot) {
+  // A slot outside the table would be a write into foreign memory: refused before the file is
+  // even opened.
+  if (!TextureSlotTable || slot >= TextureSlotCount) return false;
+  PlatformFile file = PlatformCreateFile(path, FileReadData | FileWriteData, FileShareWrite,
+                                         FileOpenAlways, FileAttributeNormal);
+  if (file == PlatformInvalidFile) return false;
+  bool loaded = ReadBmp(file, TextureSlotTable[slot]);
+  PlatformCloseHandle(file);
+  return loaded;
+}
+
+void LoadCursorTexture() { LoadSlotFiles(CursorFiles); }
+void LoadUnitTextures() { LoadSlotFiles(UnitFiles); }
+void LoadLandTextures() { LoadSlotFiles(LandFiles); }
+void LoadDungeonTextures() { LoadSlotFiles(DungeonFiles); }
+void LoadStructureTextures() { LoadSlotFiles(StructureFiles); }
+void LoadItemTextures() { LoadSlotFiles(ItemFiles); }
+void LoadIntroTexture() { LoadSlotFiles(IntroFiles); }
+void LoadCubeTextures() { LoadSlotFiles(CubeFiles); }
+
 void DrawSlotImage(int32_t x, int32_t y, uint32_t slot) { DrawSlot(x, y, slot, false); }
 void DrawSlotImageKeyed(int32_t x, int32_t y, uint32_t slot) { DrawSlot(x, y, slot, true); }
-void ResizeTextureSlots(uint32_t) {}
+
+// Nothing else holds the old table's images once the table is gone (the shutdown walk only sees
+// the new table), so they are released here with it instead of being lost.
+void ResizeTextureSlots(uint32_t count) {
+  if (TextureSlotTable) {
+    for (uint32_t slot = 0; slot < TextureSlotCount; ++slot)
+      std::free(TextureSlotTable[slot].pixels);
+    std::free(TextureSlotTable);
+  }
+  TextureSlotCount = count;
+  TextureSlotTable = static_cast<TextureSlot*>(std::calloc(count, sizeof(TextureSlot)));
+}

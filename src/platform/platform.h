@@ -10,6 +10,7 @@
 // and disposition values, wave-out result codes), so the subsystems read like the program they are.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 typedef void* PlatformHandle;
@@ -221,3 +222,12 @@ uint32_t PlatformWaveOutReset(PlatformWaveOut stream);
 uint32_t PlatformWaveOutBreakLoop(PlatformWaveOut stream);
 uint32_t PlatformWaveOutGetPosition(PlatformWaveOut stream, WaveTime* time, uint32_t size);
 uint32_t PlatformWaveOutClose(PlatformWaveOut stream);
+
+// ---------------------------------------------------------------------------------------------
+// Memory
+
+// Advice for a large block that is about to be written in full (the sine and cosine tables):
+// back it with large pages where the system offers them, so that bringing it into memory takes
+// a few faults instead of thousands. Nothing else changes; the block is still freed with free.
+// A backend without large pages does nothing.
+void PlatformAdviseLargePages(void* block, size_t bytes);

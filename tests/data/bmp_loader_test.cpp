@@ -1,0 +1,210 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <vector>
+
+#include "data/data.h"
+#include "tests/data/bmp_test_files.h"
+
+using namespace bmp_test;
+
+namespace {
+
+class BmpLoader : public ::testing::Test {
+ protected:
+  void SetUp() override { FreshTextureSlots(); }
+  void TearDown() override { DropTextureSlots(); }
+
+  std::string Write(const std::string& name, const std::vector<uint8_t>& bytes) {
+    std::string path = folder / name;
+    WriteFileBytes(path, bytes);
+    return path;
+  }
+
+  // Loads a 2 x 2 picture into the slot so that a refused load has something to leave alone.
+  void Preload(uint32_t slot) {
+    ASSERT_TRUE(
+        LoadBmpIntoSlot(Write("before.bmp", Bmp24(2, 2, PatternBytes(12, 7))).c_str(), slot));
+    before = TextureSlotTable[slot];
+    beforePixels.assign(before.pixels, before.pixels + 12);
+  }
+
+  void ExpectAsBefore(uint32_t slot) {
+    const TextureSlot& now = TextureSlotTable[slot];
+    EXPECT_EQ(now.pixels, before.pixels);
+    EXPECT_EQ(now.width, 2u);
+    EXPECT_EQ(now.height, 2u);
+    EXPECT_EQ(now.bytesPerPixel, 3u);
+    ASSERT_NE(now.pixels, nullptr);
+    EXPECT_EQ(std::vector<uint8_t>(now.pixels, now.pixels + 12), beforePixels);
+  }
+
+  ScratchFolder folder;
+  TextureSlot before{};
+  std::vector<uint8_t> beforePixels;
+};
+
+// The file stores blue, green, red; the slot holds red, green, blue, rows in file order.
+std::vector<uint8_t> SwappedPixels(const std::vector<uint8_t>& fileBytes) {
+  std::vector<uint8_t> slotBytes = fileBytes;
+  for (size_t i = 0; i + 2 < slotBytes.size(); i += 3) std::swap(slotBytes[i], slotBytes[i + 2]);
+  return slotBytes;
+}
+
+TEST_F(BmpLoader, LoadsA64By64PictureAsRedGreenBlue) {
+  std::vector<uint8_t> pixels = PatternBytes(64 * 64 * 3, 3);
+  pixels[0] = 255;  // the first stored pixel is pure blue: 255, 0, 0 in the file
+  pixels[1] = 0;
+  pixels[2] = 0;
+  ASSERT_TRUE(LoadBmpIntoSlot(Write("brick.bmp", Bmp24(64, 64, pixels)).c_str(), 597));
+
+  const TextureSlot& slot = TextureSlotTable[597];
+  EXPECT_EQ(slot.width, 64u);
+  EXPECT_EQ(slot.height, 64u);
+  EXPECT_EQ(slot.bytesPerPixel, 3u);
+  ASSERT_NE(slot.pixels, nullptr);
+  EXPECT_EQ(slot.pixels[0], 0);
+  EXPECT_EQ(slot.pixels[1], 0);
+  EXPECT_EQ(slot.pixels[2], 255);
+  // All 12288 bytes, the last pixel included.
+  EXPECT_EQ(std::vector<uint8_t>(slot.pixels, slot.pixels + 12288), SwappedPixels(pixels));
+}
+
+TEST_F(BmpLoader, TestsOnlyTheLowByteOfTheBitCount) {
+  // 0x0118: byte 28 is 24, byte 29 is 1. Only byte 28 decides.
+  std::vector<uint8_t> file = Bmp24(2, 1, PatternBytes(6));
+  file[29] = 1;
+  EXPECT_TRUE(LoadBmpIntoSlot(Write("odd_count.bmp", file).c_str(), 5));
+  EXPECT_EQ(TextureSlotTable[5].width, 2u);
+}
+
+TEST_F(BmpLoader, RefusesOtherDepthsAndSignaturesLeavingTheSlotAsItWas) {
+  Preload(40);
+  std::vector<uint8_t> eightBit = BmpHeader(2, 2, 8);
+  eightBit.resize(54 + 1024 + 16, 9);
+  EXPECT_FALSE(LoadBmpIntoSlot(Write("eight.bmp", eightBit).c_str(), 40));
+  ExpectAsBefore(40);
+
+  std::vector<uint8_t> thirtyTwoBit = BmpHeader(2, 2, 32);
+  thirtyTwoBit.resize(54 + 16, 9);
+  EXPECT_FALSE(LoadBmpIntoSlot(Write("thirtytwo.bmp", thirtyTwoBit).c_str(), 40));
+  ExpectAsBefore(40);
+
+  for (const char* signature : {"BA", "MB", "bm"}) {
+    std::vector<uint8_t> file = Bmp24(2, 2, PatternBytes(12));
+    file[0] = static_cast<uint8_t>(signature[0]);
+    file[1] = static_cast<uint8_t>(signature[1]);
+    EXPECT_FALSE(LoadBmpIntoSlot(Write("signature.bmp", file).c_str(), 40)) << signature;
+    ExpectAsBefore(40);
+  }
+
+  // A header cut short: 53 bytes.
+  std::vector<uint8_t> shortHeader = BmpHeader(2, 2, 24);
+  shortHeader.resize(53);
+  EXPECT_FALSE(LoadBmpIntoSlot(Write("short_header.bmp", shortHeader).c_str(), 40));
+  ExpectAsBefore(40);
+}
+
+TEST_F(BmpLoader, ReadsRowsWithoutSkippingPaddingAndIgnoresThePixelOffset) {
+  // 30 pixels wide: a paint program pads each 90-byte row to 92 bytes. The loader takes the
+  // first 180 bytes behind the header as they come, so row 1 starts with row 0's two padding
+  // bytes and ends two bytes short of the file's row 1.
+  std::vector<uint8_t> stored = PatternBytes(2 * 92, 11);
+  ASSERT_TRUE(LoadBmpIntoSlot(Write("wide30.bmp", Bmp24(30, 2, stored)).c_str(), 12));
+  std::vector<uint8_t> first180(stored.begin(), stored.begin() + 180);
+  EXPECT_EQ(std::vector<uint8_t>(TextureSlotTable[12].pixels, TextureSlotTable[12].pixels + 180),
+            SwappedPixels(first180));
+
+  // Pixel data said to start at byte 138: bytes 54 on are read all the same.
+  std::vector<uint8_t> offset = BmpHeader(4, 1, 24, 138);
+  std::vector<uint8_t> after = PatternBytes(84 + 12, 5);
+  offset.insert(offset.end(), after.begin(), after.end());
+  ASSERT_TRUE(LoadBmpIntoSlot(Write("offset.bmp", offset).c_str(), 13));
+  std::vector<uint8_t> first12(after.begin(), after.begin() + 12);
+  EXPECT_EQ(std::vector<uint8_t>(TextureSlotTable[13].pixels, TextureSlotTable[13].pixels + 12),
+            SwappedPixels(first12));
+}
+
+TEST_F(BmpLoader, ShortPixelDataLeavesTheNewSizesAndNoImage) {
+  Preload(597);
+  std::vector<uint8_t> file = Bmp24(4, 4, PatternBytes(47));  // 48 bytes needed
+  EXPECT_FALSE(LoadBmpIntoSlot(Write("truncated.bmp", file).c_str(), 597));
+  const TextureSlot& slot = TextureSlotTable[597];
+  EXPECT_EQ(slot.pixels, nullptr);
+  EXPECT_EQ(slot.width, 4u);
+  EXPECT_EQ(slot.height, 4u);
+  EXPECT_EQ(slot.bytesPerPixel, 3u);
+
+  // A large header passes the size check and fails only on the missing pixels: the limit lets
+  // real textures through.
+  EXPECT_FALSE(LoadBmpIntoSlot(Write("large.bmp", Bmp24(2048, 2048, {})).c_str(), 597));
+  EXPECT_EQ(slot.width, 2048u);
+  EXPECT_EQ(slot.pixels, nullptr);
+}
+
+TEST_F(BmpLoader, ReloadReplacesImageAndBothSizes) {
+  ASSERT_TRUE(LoadBmpIntoSlot(Write("a.bmp", Bmp24(4, 4, PatternBytes(48, 1))).c_str(), 597));
+  std::vector<uint8_t> second = PatternBytes(8 * 2 * 3, 2);
+  ASSERT_TRUE(LoadBmpIntoSlot(Write("b.bmp", Bmp24(8, 2, second)).c_str(), 597));
+  const TextureSlot& slot = TextureSlotTable[597];
+  EXPECT_EQ(slot.width, 8u);
+  EXPECT_EQ(slot.height, 2u);
+  EXPECT_EQ(std::vector<uint8_t>(slot.pixels, slot.pixels + 48), SwappedPixels(second));
+}
+
+TEST_F(BmpLoader, MissingFileIsCreatedEmptyAndRefused) {
+  Preload(7);
+  std::string path = folder / "missing.bmp";
+  EXPECT_FALSE(LoadBmpIntoSlot(path.c_str(), 7));
+  ExpectAsBefore(7);
+  ASSERT_TRUE(std::filesystem::exists(path));
+  EXPECT_EQ(std::filesystem::file_size(path), 0u);
+
+  std::string noFolder = folder / "no_such_folder/missing.bmp";
+  EXPECT_FALSE(LoadBmpIntoSlot(noFolder.c_str(), 7));
+  ExpectAsBefore(7);
+  EXPECT_FALSE(std::filesystem::exists(folder / "no_such_folder"));
+}
+
+TEST_F(BmpLoader, RefusesSizesNoAllocationCanServeLikeABadHeader) {
+  Preload(30);
+  struct Header {
+    uint32_t width, height;
+    const char* what;
+  };
+  const Header headers[] = {
+      {16, 0xFFFFFFF0u, "top-down: height -16 read as unsigned"},
+      {65536, 65536, "65536 * 65536 * 3 wraps to 0 in 32 bits"},
+      {0x55555556u, 1, "width * 3 wraps to 2 in 32 bits"},
+      {4096, 8192, "96 MiB: fits 32 bits, beyond the limit"},
+  };
+  for (const Header& header : headers) {
+    std::vector<uint8_t> file = Bmp24(header.width, header.height, PatternBytes(64));
+    EXPECT_FALSE(LoadBmpIntoSlot(Write("huge.bmp", file).c_str(), 30)) << header.what;
+    ExpectAsBefore(30);
+  }
+}
+
+TEST_F(BmpLoader, SlotOutsideTheTableIsRefusedWithoutOpening) {
+  std::string path = Write("fine.bmp", Bmp24(2, 1, PatternBytes(6)));
+  EXPECT_FALSE(LoadBmpIntoSlot(path.c_str(), 3100));
+  std::string missing = folder / "never.bmp";
+  EXPECT_FALSE(LoadBmpIntoSlot(missing.c_str(), 5000));
+  EXPECT_FALSE(std::filesystem::exists(missing));
+}
+
+TEST_F(BmpLoader, ResizeDiscardsTheTableWithItsImages) {
+  ASSERT_TRUE(LoadBmpIntoSlot(Write("a.bmp", Bmp24(2, 1, PatternBytes(6))).c_str(), 2000));
+  ResizeTextureSlots(10);
+  EXPECT_EQ(TextureSlotCount, 10u);
+  for (uint32_t slot = 0; slot < 10; ++slot) {
+    EXPECT_EQ(TextureSlotTable[slot].pixels, nullptr);
+    EXPECT_EQ(TextureSlotTable[slot].width, 0u);
+  }
+  // Slot 2000 is beyond the new table.
+  EXPECT_FALSE(LoadBmpIntoSlot((folder / "a.bmp").c_str(), 2000));
+  EXPECT_TRUE(LoadBmpIntoSlot((folder / "a.bmp").c_str(), 9));
+}
+
+}  // namespace

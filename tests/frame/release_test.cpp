@@ -1,0 +1,100 @@
+// Release at exit. Leaks and double frees show up under the address sanitizer and valgrind;
+// here every pointer must come back null and a second release must be harmless.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "data/data.h"
+#include "engine/engine.h"
+#include "frame/frame.h"
+#include "game/console.h"
+#include "tests/data/bmp_test_files.h"
+
+using namespace bmp_test;
+
+namespace {
+
+void ExpectGameDataReleased() {
+  EXPECT_EQ(FrameBuffer, nullptr);
+  EXPECT_EQ(ReadbackBuffer, nullptr);
+  EXPECT_EQ(HeightMap, nullptr);
+  EXPECT_EQ(WorldGrid, nullptr);
+  EXPECT_EQ(OverlayGrid, nullptr);
+  EXPECT_EQ(TextureSlotTable, nullptr);
+  EXPECT_EQ(UnitTable, nullptr);
+  EXPECT_EQ(KindTable, nullptr);
+  EXPECT_EQ(PathSearchState, nullptr);
+  EXPECT_EQ(FirstRoomOfLevel, nullptr);
+  EXPECT_EQ(EndRoomOfLevel, nullptr);
+  EXPECT_EQ(RoomScratch, nullptr);
+  EXPECT_EQ(RoomTable, nullptr);
+  EXPECT_EQ(SineTable, nullptr);
+  EXPECT_EQ(CosineTable, nullptr);
+  EXPECT_EQ(ConsoleTokens, nullptr);
+}
+
+void ExpectEnginePoolsReleased() {
+  EXPECT_EQ(DepthBuffer, nullptr);
+  EXPECT_EQ(LineMaskBuffer, nullptr);
+  EXPECT_EQ(VertexPool, nullptr);
+  EXPECT_EQ(ObjectPool, nullptr);
+  EXPECT_EQ(LightTable, nullptr);
+}
+
+TEST(Release, AfterAPartialStartUpSkipsWhatWasNeverAllocated) {
+  ReleaseGameData();  // whatever earlier tests left behind
+  SetRenderSize(320, 240);
+  WorldGrid = static_cast<uint8_t*>(std::calloc(64, 1));
+  ResizeTextureSlots(3100);
+  TextureSlotTable[597].pixels = static_cast<uint8_t*>(std::malloc(12));
+  TextureSlotTable[3099].pixels = static_cast<uint8_t*>(std::malloc(3));
+  // A path-search record whose arrays were only partly allocated.
+  PathSearchState = static_cast<PathSearch*>(std::calloc(1, sizeof(PathSearch)));
+  PathSearchState->nodeX = static_cast<int16_t*>(std::calloc(16, sizeof(int16_t)));
+  PathSearchState->workBlockB = static_cast<uint8_t*>(std::calloc(16, 1));
+  SineTable = static_cast<float*>(std::calloc(16, sizeof(float)));
+  // Console tokens cut short after the third buffer.
+  ConsoleTokens = static_cast<char**>(std::calloc(ConsoleTokenCount, sizeof(char*)));
+  for (int token = 0; token < 3; ++token)
+    ConsoleTokens[token] = static_cast<char*>(std::calloc(256, 1));
+
+  ReleaseGameData();
+  ExpectGameDataReleased();
+  ReleaseGameData();  // a second release finds nothing to free
+  ExpectGameDataReleased();
+  TextureSlotCount = 3100;
+}
+
+TEST(Release, EnginePoolsGoAndStayGone) {
+  SetRenderSize(320, 240);
+  AllocateEnginePools();
+  ASSERT_NE(DepthBuffer, nullptr);
+  ReleaseEnginePools();
+  ExpectEnginePoolsReleased();
+  ReleaseEnginePools();
+  ExpectEnginePoolsReleased();
+  ReleaseGameData();
+}
+
+TEST(Release, FullStartUpThenReleaseLeavesNothingAndCanStartAgain) {
+  ScratchFolder folder;
+  {
+    WorkingDirectory inFolder(folder.path());
+    SetRenderSize(320, 240);
+    InitGameData();
+    AllocateEnginePools();
+  }
+  ReleaseEnginePools();
+  ReleaseGameData();
+  ExpectEnginePoolsReleased();
+  ExpectGameDataReleased();
+
+  // With the tables gone, the guard no longer holds back a fresh build.
+  InitTrigTables();
+  ASSERT_NE(SineTable, nullptr);
+  EXPECT_EQ(SineTable[90000], 1.0f);
+  ReleaseGameData();
+  ExpectGameDataReleased();
+}
+
+}  // namespace
