@@ -43,9 +43,9 @@ const char LoadUsage[] =
     "  .\\map\\M.overworld; FILE receives levels 0 .. K - 1 (level 0 with --overworld).";
 const char AsciiUsage[] =
     "ascii --world FILE --level L [--x0 X --y0 Y --x1 X --y1 Y]\n"
-    "  Prints rows y0 .. y1 (top line first) of level L of a grid file, cells x0 .. x1 (the whole\n"
-    "  level by default; give all four or none, 0 .. 255): the cell's character for codes 33 to\n"
-    "  126, '.' for 0, '#' for any other code.";
+    "  Prints level L of a grid file, cells x0 .. x1 of rows y1 down to y0 (y grows upward, as in\n"
+    "  the map view; the whole level by default; give all four or none, 0 .. 255): the cell's\n"
+    "  character for codes 33 to 126, '.' for 0, '#' for any other code.";
 const char MapViewUsage[] =
     "mapview --world FILE --level L --column C --row R --out IMAGE\n"
     "  Draws level L of a grid file with the map view, cell (C, R) in the bottom-left tile\n"
@@ -240,7 +240,8 @@ int WorldAscii(int argc, char** argv) {
   std::string error;
   if (!ReadGridFile(world, level, &error)) return UsageError("ascii", error, AsciiUsage);
   std::string line;
-  for (int64_t y = y0; y <= y1; ++y) {
+  // The top line is the highest row, so the text reads the same way up as the map view.
+  for (int64_t y = y1; y >= y0; --y) {
     line.clear();
     for (int64_t x = x0; x <= x1; ++x)
       line += AsciiOf(WorldGrid[x + y * MapSide + level * CellsPerLevel]);
