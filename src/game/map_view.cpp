@@ -63,6 +63,7 @@ void DrawViewedPath() {
   DrawPathMark(unit.x, unit.y);
 }
 
+// "In use" is a non-zero flag (placed units hold 1).
 bool ShownOnMap(const UnitRecord& unit) {
   if (!unit.inUse || unit.hiddenFlag != 0) return false;
   return unit.unitType == 1 || unit.unitType == 3 || unit.unitType == 9;
