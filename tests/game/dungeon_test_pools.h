@@ -1,0 +1,166 @@
+// The game pools that the dungeon generator, the map view and the map files work on, allocated
+// by each test for itself (without InitGameData) and released afterwards, with the globals they
+// replace put back so that tests run in any order.
+#pragma once
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+#include "data/data.h"
+#include "frame/frame.h"
+#include "game/dungeon.h"
+#include "game/map_view.h"
+#include "platform/headless/headless.h"
+#include "shell/runtime.h"
+#include "shell/shell.h"
+
+class GamePools {
+ public:
+  GamePools() {
+    saved_ = Saved{WorldGrid,
+                   OverlayGrid,
+                   RoomTable,
+                   FirstRoomOfLevel,
+                   EndRoomOfLevel,
+                   RoomScratch,
+                   UnitTable,
+                   PathSearchState,
+                   TextureSlotTable,
+                   TextureSlotCount,
+                   RandState,
+                   DungeonStyle,
+                   MaxPlacementAttempts,
+                   ShowGenerationProgress,
+                   MapViewColumn,
+                   MapViewRow,
+                   MapViewLevel,
+                   MapViewUnit};
+    HeadlessReset();
+    SetRenderSize(320, 240);
+    std::memset(FrameBuffer, 0, static_cast<size_t>(RenderWidth) * RenderHeight * 4);
+    size_t cells = static_cast<size_t>(CellsPerLevel) * MapLevels;
+    WorldGrid = static_cast<uint8_t*>(std::calloc(cells, 1));
+    OverlayGrid = static_cast<uint8_t*>(std::calloc(cells, 1));
+    RoomTable = static_cast<RoomRecord*>(std::calloc(RoomCapacity, sizeof(RoomRecord)));
+    FirstRoomOfLevel = static_cast<uint32_t*>(std::calloc(MapLevels + 1, sizeof(uint32_t)));
+    EndRoomOfLevel = static_cast<uint32_t*>(std::calloc(MapLevels + 1, sizeof(uint32_t)));
+    RoomScratch = static_cast<uint8_t*>(std::calloc(RoomGridSide * RoomGridSide, 1));
+    UnitTable = static_cast<UnitRecord*>(std::calloc(UnitCapacity, sizeof(UnitRecord)));
+    PathSearchState = static_cast<PathSearch*>(std::calloc(1, sizeof(PathSearch)));
+    size_t steps = static_cast<size_t>(UnitCapacity) * 1000;
+    PathSearchState->pathX = static_cast<uint32_t*>(std::calloc(steps, sizeof(uint32_t)));
+    PathSearchState->pathY = static_cast<uint32_t*>(std::calloc(steps, sizeof(uint32_t)));
+    PathSearchState->lastPathStep =
+        static_cast<int32_t*>(std::calloc(UnitCapacity, sizeof(int32_t)));
+    for (int32_t u = 0; u < UnitCapacity; ++u) PathSearchState->lastPathStep[u] = -9;
+    TextureSlotCount = 3100;
+    TextureSlotTable =
+        static_cast<TextureSlot*>(std::calloc(TextureSlotCount, sizeof(TextureSlot)));
+    DungeonStyle = 38;
+    MaxPlacementAttempts = 1000000;
+    ShowGenerationProgress = 0;
+    MapViewColumn = MapViewRow = MapViewLevel = 0;
+    MapViewUnit = 1;
+  }
+
+  ~GamePools() {
+    for (uint32_t slot = 0; slot < TextureSlotCount; ++slot)
+      std::free(TextureSlotTable[slot].pixels);
+    std::free(TextureSlotTable);
+    std::free(PathSearchState->pathX);
+    std::free(PathSearchState->pathY);
+    std::free(PathSearchState->lastPathStep);
+    std::free(PathSearchState);
+    std::free(UnitTable);
+    std::free(RoomScratch);
+    std::free(EndRoomOfLevel);
+    std::free(FirstRoomOfLevel);
+    std::free(RoomTable);
+    std::free(OverlayGrid);
+    std::free(WorldGrid);
+    WorldGrid = saved_.worldGrid;
+    OverlayGrid = saved_.overlayGrid;
+    RoomTable = saved_.roomTable;
+    FirstRoomOfLevel = saved_.firstRoomOfLevel;
+    EndRoomOfLevel = saved_.endRoomOfLevel;
+    RoomScratch = saved_.roomScratch;
+    UnitTable = saved_.unitTable;
+    PathSearchState = saved_.pathSearch;
+    TextureSlotTable = saved_.textureSlots;
+    TextureSlotCount = saved_.textureSlotCount;
+    RandState = saved_.randState;
+    DungeonStyle = saved_.dungeonStyle;
+    MaxPlacementAttempts = saved_.maxPlacementAttempts;
+    ShowGenerationProgress = saved_.showGenerationProgress;
+    MapViewColumn = saved_.mapViewColumn;
+    MapViewRow = saved_.mapViewRow;
+    MapViewLevel = saved_.mapViewLevel;
+    MapViewUnit = saved_.mapViewUnit;
+    HeadlessReset();
+  }
+
+  GamePools(const GamePools&) = delete;
+  GamePools& operator=(const GamePools&) = delete;
+
+  // A square picture of one colour in a slot.
+  static void PaintSlot(uint32_t slot, uint8_t red, uint8_t green, uint8_t blue,
+                        uint32_t side = 16) {
+    TextureSlot& image = TextureSlotTable[slot];
+    std::free(image.pixels);
+    image.pixels = static_cast<uint8_t*>(std::malloc(side * side * 3));
+    image.width = image.height = side;
+    image.bytesPerPixel = 3;
+    for (uint32_t i = 0; i < side * side; ++i) {
+      image.pixels[3 * i] = red;
+      image.pixels[3 * i + 1] = green;
+      image.pixels[3 * i + 2] = blue;
+    }
+  }
+
+ private:
+  struct Saved {
+    uint8_t* worldGrid;
+    uint8_t* overlayGrid;
+    RoomRecord* roomTable;
+    uint32_t* firstRoomOfLevel;
+    uint32_t* endRoomOfLevel;
+    uint8_t* roomScratch;
+    UnitRecord* unitTable;
+    PathSearch* pathSearch;
+    TextureSlot* textureSlots;
+    uint32_t textureSlotCount;
+    uint32_t randState;
+    int32_t dungeonStyle;
+    int32_t maxPlacementAttempts;
+    int32_t showGenerationProgress;
+    int32_t mapViewColumn;
+    int32_t mapViewRow;
+    int32_t mapViewLevel;
+    uint32_t mapViewUnit;
+  };
+  Saved saved_;
+};
+
+inline uint8_t& GridCell(int32_t x, int32_t y, int32_t level) {
+  return WorldGrid[x + y * MapSide + static_cast<size_t>(level) * CellsPerLevel];
+}
+
+inline int CountCode(int32_t level, uint8_t code) {
+  int count = 0;
+  for (int32_t i = 0; i < CellsPerLevel; ++i)
+    count += WorldGrid[static_cast<size_t>(level) * CellsPerLevel + i] == code;
+  return count;
+}
+
+// FNV-1a, 64 bits, over levels first .. first + count - 1 of the grid.
+inline uint64_t HashLevels(int32_t first, int32_t count) {
+  uint64_t hash = 14695981039346656037ull;
+  const uint8_t* bytes = WorldGrid + static_cast<size_t>(first) * CellsPerLevel;
+  size_t length = static_cast<size_t>(count) * CellsPerLevel;
+  for (size_t i = 0; i < length; ++i) {
+    hash ^= bytes[i];
+    hash *= 1099511628211ull;
+  }
+  return hash;
+}
