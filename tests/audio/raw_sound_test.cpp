@@ -1,6 +1,5 @@
 // Raw sound files: 150 skipped bytes, then up to 3,000,000 sample bytes.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -9,6 +8,7 @@
 #include <vector>
 
 #include "audio_test_support.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
@@ -18,17 +18,13 @@ class RawSound : public ::testing::Test {
     ResetAudioSystem();
     HeadlessWaveOutOpenLimit = 0;  // loading needs the slot buffers, not a device
     OpenAudio();
-    char pattern[] = "/tmp/vaultrun-raw-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    folder = pattern;
+    folder = scratch.path().string();
     // A slot that already holds a sound, to see what a load keeps of it.
     std::memset(SoundSlots[1].samples, 0x77, SoundSlotCapacity);
     SoundSlots[1].length = 1234;
   }
   void TearDown() override {
     ResetAudioSystem();
-    std::string command = "rm -rf '" + folder + "'";
-    EXPECT_EQ(std::system(command.c_str()), 0);
   }
 
   // A file whose byte k is (k * 7 + k / 251) mod 256: no two neighbouring stretches alike, so a
@@ -47,6 +43,7 @@ class RawSound : public ::testing::Test {
     return path;
   }
 
+  ScratchFolder scratch;
   std::string folder;
 };
 

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+
+#include "tests/support/scratch_folder.h"
 #include <fstream>
 #include <random>
 #include <string>
@@ -56,43 +58,6 @@ inline void WriteFileBytes(const std::filesystem::path& path, const std::vector<
   out.write(reinterpret_cast<const char*>(bytes.data()),
             static_cast<std::streamsize>(bytes.size()));
 }
-
-// A fresh folder under the system's temporary folder, removed with everything in it.
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    std::random_device random;
-    path_ = std::filesystem::temp_directory_path() /
-            ("vaultrun-data-" + std::to_string(random()) + "-" + std::to_string(random()));
-    std::filesystem::create_directories(path_);
-  }
-  ~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-  const std::filesystem::path& path() const { return path_; }
-  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-
- private:
-  std::filesystem::path path_;
-};
-
-// Makes folder the working directory for the lifetime of the object, then goes back.
-class WorkingDirectory {
- public:
-  explicit WorkingDirectory(const std::filesystem::path& folder)
-      : previous_(std::filesystem::current_path()) {
-    std::filesystem::current_path(folder);
-  }
-  ~WorkingDirectory() { std::filesystem::current_path(previous_); }
-  WorkingDirectory(const WorkingDirectory&) = delete;
-  WorkingDirectory& operator=(const WorkingDirectory&) = delete;
-
- private:
-  std::filesystem::path previous_;
-};
 
 // A zeroed table of the program's size, and its release with every image in it.
 inline void FreshTextureSlots() { ResizeTextureSlots(3100); }

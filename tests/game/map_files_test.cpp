@@ -1,8 +1,6 @@
 #include "game/map_files.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <climits>
 #include <cstdio>
@@ -11,6 +9,7 @@
 #include <vector>
 
 #include "tests/game/dungeon_test_pools.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
@@ -18,25 +17,13 @@ namespace {
 // puts the working directory back afterwards.
 class MapFolder {
  public:
-  explicit MapFolder(bool withMapFolder = true) {
-    char here[PATH_MAX];
-    if (getcwd(here, sizeof here)) previous_ = here;
-    char pattern[] = "/tmp/vaultrun-map-XXXXXX";
-    if (mkdtemp(pattern)) folder_ = pattern;
-    if (withMapFolder) mkdir((folder_ + "/map").c_str(), 0755);
-    EXPECT_EQ(chdir(folder_.c_str()), 0);
+  explicit MapFolder(bool withMapFolder = true) : inside_(scratch_.path()) {
+    if (withMapFolder) std::filesystem::create_directory(scratch_.path() / "map");
   }
-  ~MapFolder() {
-    EXPECT_EQ(chdir(previous_.c_str()), 0);
-    std::string command = "rm -rf '" + folder_ + "'";
-    EXPECT_EQ(std::system(command.c_str()), 0);
-  }
-  MapFolder(const MapFolder&) = delete;
-  MapFolder& operator=(const MapFolder&) = delete;
 
  private:
-  std::string previous_;
-  std::string folder_;
+  ScratchFolder scratch_;
+  WorkingDirectory inside_;
 };
 
 std::vector<uint8_t> ReadFile(const char* path) {

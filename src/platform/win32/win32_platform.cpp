@@ -3,8 +3,9 @@
 // Platform: Windows (32-bit x86 is the shipped target; 64-bit builds too). Limitations: none;
 // this is the system the program was written for, and every call goes straight to it.
 // Dependencies: USER32, GDI32, OPENGL32, WINMM, KERNEL32 (files are in win32_files.cpp).
-#include <mmsystem.h>
 #include <windows.h>
+// mmsystem.h builds on the types of windows.h.
+#include <mmsystem.h>
 
 #include <cstddef>
 #include <cstring>
