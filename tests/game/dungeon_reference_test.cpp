@@ -341,7 +341,7 @@ TEST_F(DungeonAgreement, CentresAndAreas) {
         c.call = {centre.x, centre.y,         (i / 6) % 2 == 0 ? 1 : 10, LevelCounts[(i / 2) % 3],
                   area,     RoomCounts[i % 6]};
         c.style = Styles[(i / 3) % 5];
-        c.maxAttempts = 20000;  // keeps levels whose stairs cannot all be placed quick
+        c.maxAttempts = 5000;  // keeps levels whose stairs cannot all be placed quick
         ++i;
         if (!Agree(c)) return;
       }
