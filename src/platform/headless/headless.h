@@ -46,6 +46,8 @@ extern bool HeadlessFailSteps[HeadlessStepCount];
 extern std::vector<std::string> HeadlessCallLog;  // window steps in the order they ran
 extern std::vector<HeadlessMessageBoxRecord> HeadlessMessageBoxes;
 extern int HeadlessMessageBoxAnswer;     // 0 = the default button (IDOK, or IDYES for yes/no)
+// Every message that reached the default window procedure, in order.
+extern std::vector<PlatformMessage> HeadlessDefaultProcMessages;
 extern int HeadlessWaveOutOpenLimit;     // streams that can still be opened; 64 at start
 
 // The window that exists now (or null) and its screen rectangle.

@@ -25,5 +25,7 @@ bool SdlEnsureVideo();
 PlatformHandle SdlWindowHandle();
 // Called by the default window procedure when a screen-saver request reached it.
 void SdlNoteScreenSaverPassedOn();
+// The pointer's desktop position and its buttons as an SDL button mask (sdl_x11_pointer.cpp).
+Uint32 SdlQueryPointer(int* x, int* y);
 // Applies the ShowCursor counter to SDL's cursor (hidden while the counter is below 0).
 void SdlApplyCursorVisibility();

@@ -4,7 +4,7 @@
 // keys its window received, so keys are seen while the window has the keyboard focus (Windows'
 // GetAsyncKeyState sees them always), and a press and release between two message pumps is
 // missed; the state is cleared when the window loses the focus. Mouse buttons and the cursor
-// come from the desktop (SDL_GetGlobalMouseState) and work anywhere on the screen.
+// come from the desktop (sdl_x11_pointer.cpp) and work anywhere on the screen.
 // Dependencies: SDL2 (video, keyboard, mouse).
 #include "platform/sdl/sdl_backend.h"
 
@@ -21,45 +21,45 @@ struct KeyMapping {
   KeyScancodes scancodes;
 };
 
-constexpr SDL_Scancode None = SDL_SCANCODE_UNKNOWN;
+constexpr SDL_Scancode NoKey = SDL_SCANCODE_UNKNOWN;
 
 // Letters, digits and F1 .. F12 run in the same order in both numberings and are mapped by
 // arithmetic; these are the rest.
 // clang-format off
 const KeyMapping KeyTable[] = {
-    {VkBack, {SDL_SCANCODE_BACKSPACE, None}},
-    {VkTab, {SDL_SCANCODE_TAB, None}},
+    {VkBack, {SDL_SCANCODE_BACKSPACE, NoKey}},
+    {VkTab, {SDL_SCANCODE_TAB, NoKey}},
     {VkReturn, {SDL_SCANCODE_RETURN, SDL_SCANCODE_KP_ENTER}},
     {VkShift, {SDL_SCANCODE_LSHIFT, SDL_SCANCODE_RSHIFT}},
     {17, {SDL_SCANCODE_LCTRL, SDL_SCANCODE_RCTRL}},  // VK_CONTROL
     {18, {SDL_SCANCODE_LALT, SDL_SCANCODE_RALT}},    // VK_MENU
-    {19, {SDL_SCANCODE_PAUSE, None}},
-    {20, {SDL_SCANCODE_CAPSLOCK, None}},
-    {VkEscape, {SDL_SCANCODE_ESCAPE, None}},
-    {VkSpace, {SDL_SCANCODE_SPACE, None}},
-    {33, {SDL_SCANCODE_PAGEUP, None}},
-    {34, {SDL_SCANCODE_PAGEDOWN, None}},
-    {35, {SDL_SCANCODE_END, None}},
-    {36, {SDL_SCANCODE_HOME, None}},
-    {VkLeft, {SDL_SCANCODE_LEFT, None}},
-    {VkUp, {SDL_SCANCODE_UP, None}},
-    {VkRight, {SDL_SCANCODE_RIGHT, None}},
-    {VkDown, {SDL_SCANCODE_DOWN, None}},
-    {45, {SDL_SCANCODE_INSERT, None}},
-    {46, {SDL_SCANCODE_DELETE, None}},
-    {'0', {SDL_SCANCODE_0, None}},  // after '9' in SDL's numbering, before '1' in Windows'
-    {96, {SDL_SCANCODE_KP_0, None}},
-    {106, {SDL_SCANCODE_KP_MULTIPLY, None}},
-    {VkAdd, {SDL_SCANCODE_KP_PLUS, None}},
-    {VkSubtract, {SDL_SCANCODE_KP_MINUS, None}},
-    {110, {SDL_SCANCODE_KP_PERIOD, None}},
-    {111, {SDL_SCANCODE_KP_DIVIDE, None}},
-    {160, {SDL_SCANCODE_LSHIFT, None}},  // VK_LSHIFT
-    {161, {SDL_SCANCODE_RSHIFT, None}},
-    {162, {SDL_SCANCODE_LCTRL, None}},
-    {163, {SDL_SCANCODE_RCTRL, None}},
-    {164, {SDL_SCANCODE_LALT, None}},
-    {165, {SDL_SCANCODE_RALT, None}},
+    {19, {SDL_SCANCODE_PAUSE, NoKey}},
+    {20, {SDL_SCANCODE_CAPSLOCK, NoKey}},
+    {VkEscape, {SDL_SCANCODE_ESCAPE, NoKey}},
+    {VkSpace, {SDL_SCANCODE_SPACE, NoKey}},
+    {33, {SDL_SCANCODE_PAGEUP, NoKey}},
+    {34, {SDL_SCANCODE_PAGEDOWN, NoKey}},
+    {35, {SDL_SCANCODE_END, NoKey}},
+    {36, {SDL_SCANCODE_HOME, NoKey}},
+    {VkLeft, {SDL_SCANCODE_LEFT, NoKey}},
+    {VkUp, {SDL_SCANCODE_UP, NoKey}},
+    {VkRight, {SDL_SCANCODE_RIGHT, NoKey}},
+    {VkDown, {SDL_SCANCODE_DOWN, NoKey}},
+    {45, {SDL_SCANCODE_INSERT, NoKey}},
+    {46, {SDL_SCANCODE_DELETE, NoKey}},
+    {'0', {SDL_SCANCODE_0, NoKey}},  // after '9' in SDL's numbering, before '1' in Windows'
+    {96, {SDL_SCANCODE_KP_0, NoKey}},
+    {106, {SDL_SCANCODE_KP_MULTIPLY, NoKey}},
+    {VkAdd, {SDL_SCANCODE_KP_PLUS, NoKey}},
+    {VkSubtract, {SDL_SCANCODE_KP_MINUS, NoKey}},
+    {110, {SDL_SCANCODE_KP_PERIOD, NoKey}},
+    {111, {SDL_SCANCODE_KP_DIVIDE, NoKey}},
+    {160, {SDL_SCANCODE_LSHIFT, NoKey}},  // VK_LSHIFT
+    {161, {SDL_SCANCODE_RSHIFT, NoKey}},
+    {162, {SDL_SCANCODE_LCTRL, NoKey}},
+    {163, {SDL_SCANCODE_RCTRL, NoKey}},
+    {164, {SDL_SCANCODE_LALT, NoKey}},
+    {165, {SDL_SCANCODE_RALT, NoKey}},
 };
 // clang-format on
 
@@ -69,16 +69,16 @@ SDL_Scancode Offset(SDL_Scancode first, int steps) {
 
 KeyScancodes ScancodesOf(int virtualKey) {
   if (virtualKey >= 'A' && virtualKey <= 'Z')
-    return {Offset(SDL_SCANCODE_A, virtualKey - 'A'), None};
+    return {Offset(SDL_SCANCODE_A, virtualKey - 'A'), NoKey};
   if (virtualKey >= '1' && virtualKey <= '9')
-    return {Offset(SDL_SCANCODE_1, virtualKey - '1'), None};
+    return {Offset(SDL_SCANCODE_1, virtualKey - '1'), NoKey};
   if (virtualKey >= 97 && virtualKey <= 105)  // keypad 1 .. 9
-    return {Offset(SDL_SCANCODE_KP_1, virtualKey - 97), None};
+    return {Offset(SDL_SCANCODE_KP_1, virtualKey - 97), NoKey};
   if (virtualKey >= 112 && virtualKey <= 123)  // F1 .. F12
-    return {Offset(SDL_SCANCODE_F1, virtualKey - 112), None};
+    return {Offset(SDL_SCANCODE_F1, virtualKey - 112), NoKey};
   for (const KeyMapping& mapping : KeyTable)
     if (mapping.virtualKey == virtualKey) return mapping.scancodes;
-  return {None, None};
+  return {NoKey, NoKey};
 }
 
 // Virtual keys 1, 2, 4, 5, 6: left, right, middle and the two extra mouse buttons.
@@ -104,13 +104,14 @@ int16_t PlatformGetAsyncKeyState(int virtualKey) {
   const int16_t held = static_cast<int16_t>(0x8000);
   if (Uint32 mask = MouseButtonMaskOf(virtualKey)) {
     if (!SDL_WasInit(SDL_INIT_VIDEO)) return 0;
-    return (SDL_GetGlobalMouseState(nullptr, nullptr) & mask) ? held : 0;
+    int x = 0, y = 0;
+    return (SdlQueryPointer(&x, &y) & mask) ? held : 0;
   }
   KeyScancodes codes = ScancodesOf(virtualKey);
-  if (codes.first == None) return 0;
+  if (codes.first == NoKey) return 0;
   const Uint8* keys = SDL_GetKeyboardState(nullptr);
   if (keys[codes.first]) return held;
-  if (codes.second != None && keys[codes.second]) return held;
+  if (codes.second != NoKey && keys[codes.second]) return held;
   return 0;
 }
 
@@ -118,7 +119,7 @@ bool PlatformGetCursorPos(int* x, int* y) {
   *x = 0;
   *y = 0;
   if (!SDL_WasInit(SDL_INIT_VIDEO)) return false;  // no display to have a cursor on
-  SDL_GetGlobalMouseState(x, y);
+  SdlQueryPointer(x, y);
   return true;
 }
 

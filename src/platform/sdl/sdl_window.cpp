@@ -52,6 +52,15 @@ bool SdlEnsureVideo() {
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
 #endif
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+  // With no display SDL falls back to its offscreen driver: a window that nobody can see or
+  // type into. Unless that driver was asked for by name, there is no display.
+  const char* driver = SDL_GetCurrentVideoDriver();
+  bool invisible =
+      driver && (SDL_strcmp(driver, "offscreen") == 0 || SDL_strcmp(driver, "dummy") == 0);
+  if (invisible && !SDL_getenv("SDL_VIDEODRIVER")) {
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    return false;
+  }
   SdlApplyCursorVisibility();
   return true;
 }
