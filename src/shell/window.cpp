@@ -170,11 +170,17 @@ void SetGlViewport(int width, int height) {
   double aspect = static_cast<double>(4.0f / 3.0f);
   double zNear = static_cast<double>(0.1f);
   double zFar = 100.0;
-  double radians = fovy / 2 * M_PI / 180;
+  const double Pi = 3.14159265358979323846;  // GLU's own (M_PI is not in standard C++)
+  double radians = fovy / 2 * Pi / 180;
   double deltaZ = zFar - zNear;
   double cotangent = std::cos(radians) / std::sin(radians);
-  double m[16] = {cotangent / aspect, 0, 0, 0, 0, cotangent, 0, 0,
-                  0, 0, -(zFar + zNear) / deltaZ, -1, 0, 0, -2 * zNear * zFar / deltaZ, 0};
+  // Column by column, as OpenGL takes it.
+  // clang-format off
+  double m[16] = {cotangent / aspect, 0, 0, 0,
+                  0, cotangent, 0, 0,
+                  0, 0, -(zFar + zNear) / deltaZ, -1,
+                  0, 0, -2 * zNear * zFar / deltaZ, 0};
+  // clang-format on
   glMultMatrixd(m);
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
@@ -234,8 +240,8 @@ void HandleWindowKeys() {
   if (IsKeyDown('M')) {
     int x = 0, y = 0;
     PlatformGetCursorPos(&x, &y);
-    PlatformMoveWindow(WindowHandle, x, y, RenderWidth * DisplayScale,
-                       RenderHeight * DisplayScale, true);
+    PlatformMoveWindow(WindowHandle, x, y, RenderWidth * DisplayScale, RenderHeight * DisplayScale,
+                       true);
     PlatformShowCursor(false);
   }
 }

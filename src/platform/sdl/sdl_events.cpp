@@ -43,6 +43,9 @@ void InstallCloseSignal(int signal) {
 }
 
 bool InstallCloseSignals() {
+  // SDL leaves a signal alone that already has a handler; the hint says so for any SDL part
+  // (the audio may start SDL before the window does).
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   InstallCloseSignal(SIGINT);
   InstallCloseSignal(SIGTERM);
   return true;
