@@ -147,11 +147,6 @@ TEST_F(PresentTest, RebuildAtScaleOneGivesA320By240WindowPixelForPixel) {
   EXPECT_EQ(shown.At(319, 239), Purple);
 }
 
-TEST_F(PresentTest, MovedWindowKeepsItsSize) {
-  ASSERT_TRUE(PlatformMoveWindow(WindowHandle, 100, 50, 640, 480, true));
-  ExpectWindowAt(100, 50, 640, 480);
-}
-
 // Each rebuild makes a new context in which the GL state is set up again.
 TEST_F(PresentTest, RebuiltContextGetsTheGlStateAgain) {
   RebuildWindow(3);

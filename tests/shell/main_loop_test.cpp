@@ -117,14 +117,6 @@ TEST_F(LoopKeysTest, EachKeyActsAndTakesItsPause) {
   }
 }
 
-TEST_F(LoopKeysTest, NoKeyChangesNothingAndTakesNoTime) {
-  HandleLoopKeys();
-  EXPECT_EQ(HeadlessClockMs, 0u);
-  EXPECT_EQ(ViewDistance, -360.0f);
-  EXPECT_EQ(TexturingEnabled, 1);
-  EXPECT_EQ(MouseScale, 3.0f);
-}
-
 // A flag that is 0 becomes 1; any other value becomes 0.
 TEST_F(LoopKeysTest, ToggleTurnsZeroIntoOneAndAnythingElseIntoZero) {
   struct Case {

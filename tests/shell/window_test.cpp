@@ -345,13 +345,4 @@ TEST_F(WindowTest, MAfterARebuildInTheSameCallUsesTheNewScale) {
   ExpectWindowRect(10, 20, 10 + 320, 20 + 240);
 }
 
-TEST_F(WindowTest, NoKeyLeavesTheWindowAlone) {
-  ASSERT_EQ(OpenMainWindow(), 1);
-  HeadlessCallLog.clear();
-  HandleWindowKeys();
-  EXPECT_TRUE(HeadlessCallLog.empty());
-  ExpectWindowRect(0, 0, 640, 480);
-  EXPECT_EQ(HeadlessCursorCounter, -1);
-}
-
 }  // namespace
