@@ -69,7 +69,9 @@ void FillFrameColour(uint8_t red, uint8_t green, uint8_t blue) {
 
 void CompositeGLFrame() {
   glLoadIdentity();
-  glReadPixels(0, 0, 320, 240, GL_RGB, GL_UNSIGNED_BYTE, ReadbackBuffer);
+  // The read-back is always 320 x 240 x 3 bytes; a smaller render size has a smaller buffer.
+  if (static_cast<size_t>(RenderWidth) * RenderHeight * 4 >= 320 * 240 * 3)
+    glReadPixels(0, 0, 320, 240, GL_RGB, GL_UNSIGNED_BYTE, ReadbackBuffer);
   if (RenderWidth != 320 || RenderHeight != 240) return;
   for (int i = 0; i < 320 * 240; ++i) {
     uint8_t r = ReadbackBuffer[3 * i], g = ReadbackBuffer[3 * i + 1], b = ReadbackBuffer[3 * i + 2];

@@ -153,7 +153,7 @@ void DrawSceneObjects() {
 void DrawOverlayLines() {
   FormatText(TextBuffer, "WIN32VAULTRUN0012D3DVR001UC004");
   DrawSmallText(12, RenderHeight - 14, 255, 255, 0);
-  FormatText(TextBuffer, "VAULTRUN 1.0 - a software renderer, made by hand");  // credits
+  FormatText(TextBuffer, "VAULTRUN 1.0");  // the credits line
   DrawSmallText(12, 14, 255, 255, 0);
   FormatText(TextBuffer, "hand made motor with sinuses and z buffering verification. mx=%d my=%d",
              GetMouseX(WindowHandle), GetMouseY(WindowHandle));
@@ -177,7 +177,8 @@ void RunLoopPass() {
   if (IsKeyDown(VkEscape)) QuitRequested = 1;
   while (PumpMessage() != 0) {
   }
-  FrameCounter += 1;
+  // Wraps after 2^31 passes instead of overflowing.
+  FrameCounter = static_cast<int32_t>(static_cast<uint32_t>(FrameCounter) + 1u);
 }
 
 void ShutDown() {

@@ -124,10 +124,13 @@ int UploadCubeTextures() {
   glEnable(GL_TEXTURE_2D);
   glGenTextures(32, GLTextureNames);
   for (int k = 0; k <= 6; ++k) {
-    const TextureSlot& slot = TextureSlotTable[1200 + k];
     glBindTexture(GL_TEXTURE_2D, GLTextureNames[k]);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    // A window opened before the game data exists (a test, a tool) has no slots to upload.
+    uint32_t slotNumber = 1200 + k;
+    if (!TextureSlotTable || slotNumber >= TextureSlotCount) continue;
+    const TextureSlot& slot = TextureSlotTable[slotNumber];
     // The upload takes the width as both sizes. A slot without an image, or one shorter than
     // it is wide, would make OpenGL read past its pixels: such a slot gets no image.
     if (slot.pixels && slot.width > 0 && slot.height >= slot.width) {
@@ -167,11 +170,17 @@ void SetGlViewport(int width, int height) {
   double aspect = static_cast<double>(4.0f / 3.0f);
   double zNear = static_cast<double>(0.1f);
   double zFar = 100.0;
-  double radians = fovy / 2 * 3.14159265358979323846 / 180;
+  const double Pi = 3.14159265358979323846;  // GLU's own (M_PI is not in standard C++)
+  double radians = fovy / 2 * Pi / 180;
   double deltaZ = zFar - zNear;
   double cotangent = std::cos(radians) / std::sin(radians);
-  double m[16] = {cotangent / aspect, 0, 0, 0, 0, cotangent, 0, 0,
-                  0, 0, -(zFar + zNear) / deltaZ, -1, 0, 0, -2 * zNear * zFar / deltaZ, 0};
+  // Column by column, as OpenGL takes it.
+  // clang-format off
+  double m[16] = {cotangent / aspect, 0, 0, 0,
+                  0, cotangent, 0, 0,
+                  0, 0, -(zFar + zNear) / deltaZ, -1,
+                  0, 0, -2 * zNear * zFar / deltaZ, 0};
+  // clang-format on
   glMultMatrixd(m);
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
@@ -231,8 +240,8 @@ void HandleWindowKeys() {
   if (IsKeyDown('M')) {
     int x = 0, y = 0;
     PlatformGetCursorPos(&x, &y);
-    PlatformMoveWindow(WindowHandle, x, y, RenderWidth * DisplayScale,
-                       RenderHeight * DisplayScale, true);
+    PlatformMoveWindow(WindowHandle, x, y, RenderWidth * DisplayScale, RenderHeight * DisplayScale,
+                       true);
     PlatformShowCursor(false);
   }
 }

@@ -12,6 +12,7 @@ bool HeadlessFailSteps[HeadlessStepCount];
 std::vector<std::string> HeadlessCallLog;
 std::vector<HeadlessMessageBoxRecord> HeadlessMessageBoxes;
 int HeadlessMessageBoxAnswer = 0;
+std::vector<PlatformMessage> HeadlessDefaultProcMessages;
 
 namespace {
 
@@ -41,6 +42,7 @@ void HeadlessReset() {
   HeadlessCallLog.clear();
   HeadlessMessageBoxes.clear();
   HeadlessMessageBoxAnswer = 0;
+  HeadlessDefaultProcMessages.clear();
   Window = HeadlessWindowRecord{};
   ClassRegistered = false;
   MessageQueue.clear();
@@ -130,7 +132,8 @@ bool PlatformDeleteGlContext(PlatformHandle) {
 bool PlatformSwapBuffers(PlatformHandle deviceContext) { return deviceContext != nullptr; }
 
 intptr_t PlatformDefaultWindowProc(PlatformHandle window, uint32_t message, uintptr_t wParam,
-                                   intptr_t) {
+                                   intptr_t lParam) {
+  HeadlessDefaultProcMessages.push_back(PlatformMessage{window, message, wParam, lParam});
   // As Windows does: Alt+F4 arrives as the close system command and becomes a close request.
   if (message == WindowMessageSysCommand && (wParam & 0xFFF0) == SysCommandClose)
     MessageQueue.push_back(PlatformMessage{window, WindowMessageClose, 0, 0});

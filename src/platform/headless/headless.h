@@ -46,6 +46,8 @@ extern bool HeadlessFailSteps[HeadlessStepCount];
 extern std::vector<std::string> HeadlessCallLog;  // window steps in the order they ran
 extern std::vector<HeadlessMessageBoxRecord> HeadlessMessageBoxes;
 extern int HeadlessMessageBoxAnswer;     // 0 = the default button (IDOK, or IDYES for yes/no)
+// Every message that reached the default window procedure, in order.
+extern std::vector<PlatformMessage> HeadlessDefaultProcMessages;
 // Wave-out streams: at most HeadlessWaveOutOpenLimit are open at once (64 at start, never more
 // than 64); an open beyond it fails with MMSYSERR_BADDEVICEID, as on a machine without a sound
 // card. The device id and flags of the last open are kept for tests.

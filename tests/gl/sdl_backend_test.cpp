@@ -1,0 +1,203 @@
+// The sdl backend's own behaviour: close signals, message boxes without a display, and keys
+// and the pointer as the X server reports them (driven with xdotool under Xvfb).
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "frame/frame.h"
+#include "shell/shell.h"
+
+namespace {
+
+bool SignalIsIgnored(int signal) {
+  struct sigaction current;
+  return sigaction(signal, nullptr, &current) == 0 && current.sa_handler == SIG_IGN;
+}
+
+void DrainMessages() {
+  while (PumpMessage() != 0) {
+  }
+}
+
+// Ctrl+C and SIGTERM are close requests, delivered by the pump even when there is no window.
+TEST(SdlCloseSignals, SignalBecomesACloseRequestWithoutAWindow) {
+  for (int signal : {SIGTERM, SIGINT}) {
+    SCOPED_TRACE(signal);
+    if (SignalIsIgnored(signal)) continue;  // started with it ignored (a background job)
+    QuitRequested = 0;
+    std::raise(signal);
+    EXPECT_EQ(QuitRequested, 0);  // nothing happens inside the handler but a flag
+    EXPECT_EQ(PumpMessage(), 1);
+    EXPECT_EQ(QuitRequested, 1);
+  }
+  QuitRequested = 0;
+}
+
+// A second signal before the pump has seen the first ends the process, as without a handler.
+TEST(SdlCloseSignals, SecondSignalBeforeThePumpEndsTheProcess) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        std::raise(SIGTERM);
+        std::raise(SIGTERM);
+        std::exit(0);
+      },
+      testing::KilledBySignal(SIGTERM), "");
+}
+
+// Without a display the box goes to standard error as "CAPTION: text" and takes its default
+// button. Run in a fresh process, so that no display connection from another test is open.
+TEST(SdlMessageBoxes, WithoutADisplayTheBoxIsWrittenToStandardError) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        unsetenv("DISPLAY");
+        unsetenv("WAYLAND_DISPLAY");
+        unsetenv("VAULTRUN_MESSAGE_BOXES");
+        int answer = PlatformMessageBox(nullptr, "Activated 0 channel for Audio System.",
+                                        "Audio Initialization.", MbOk);
+        std::exit(answer);
+      },
+      testing::ExitedWithCode(IdOk),
+      "Audio Initialization\\.: Activated 0 channel for Audio System\\.");
+  EXPECT_EXIT(
+      {
+        unsetenv("DISPLAY");
+        unsetenv("WAYLAND_DISPLAY");
+        unsetenv("VAULTRUN_MESSAGE_BOXES");
+        std::exit(PlatformMessageBox(nullptr, "Use Windowed Mode Instead?", "Kelo GL",
+                                     MbYesNo | MbIconExclamation));
+      },
+      testing::ExitedWithCode(IdYes), "Kelo GL: Use Windowed Mode Instead\\?");
+}
+
+TEST(SdlMessageBoxes, ScriptsCanSendBoxesToStandardError) {
+  setenv("VAULTRUN_MESSAGE_BOXES", "stderr", 1);
+  testing::internal::CaptureStderr();
+  int answer =
+      PlatformMessageBox(nullptr, "Window Creation Error.", "ERROR", MbOk | MbIconExclamation);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "ERROR: Window Creation Error.\n");
+  EXPECT_EQ(answer, IdOk);
+}
+
+// ---- Keys and the pointer, driven through the X server ----------------------------------------
+
+class SdlInputTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setenv("VAULTRUN_MESSAGE_BOXES", "stderr", 1);
+    if (std::system("command -v xdotool >/dev/null 2>&1") != 0)
+      GTEST_SKIP() << "xdotool is not installed";
+    if (!PlatformRegisterWindowClass(PlatformModuleHandle()))
+      GTEST_SKIP() << "no display to open a window on";
+    PlatformUnregisterWindowClass(PlatformModuleHandle());
+    SetRenderSize(320, 240);
+    DisplayScale = 2;
+    ASSERT_EQ(OpenMainWindow(), 1);
+    DrainMessages();
+  }
+  void TearDown() override {
+    std::system("xdotool keyup a 1 F4 KP_Add Shift_R Escape >/dev/null 2>&1");
+    std::system("xdotool mouseup 1 >/dev/null 2>&1");
+    if (WindowHandle) DestroyRenderWindow();
+  }
+
+  static void Xdotool(const std::string& arguments) {
+    ASSERT_EQ(std::system(("xdotool " + arguments).c_str()), 0) << arguments;
+  }
+
+  // Keys are polled: their state changes when the pump has read the server's events.
+  static bool WaitForKey(int virtualKey, int wanted) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      DrainMessages();
+      if (IsKeyDown(virtualKey) == wanted) return true;
+      usleep(10000);
+    }
+    return false;
+  }
+};
+
+TEST_F(SdlInputTest, KeysTheProgramNamesReadAsTheirWindowsVirtualKeys) {
+  struct Case {
+    const char* keysym;
+    int virtualKey;
+  };
+  const Case cases[] = {
+      {"a", 'A'},
+      {"z", 'Z'},
+      {"0", '0'},
+      {"1", '1'},
+      {"9", '9'},
+      {"F1", VkF1},
+      {"F4", VkF4},
+      {"Left", VkLeft},
+      {"Up", VkUp},
+      {"Right", VkRight},
+      {"Down", VkDown},
+      {"KP_Add", VkAdd},
+      {"KP_Subtract", VkSubtract},
+      {"Escape", VkEscape},
+      {"space", VkSpace},
+      {"Tab", VkTab},
+      {"Return", VkReturn},
+      {"BackSpace", VkBack},
+      {"Shift_L", VkShift},
+      {"Shift_R", VkShift},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.keysym);
+    Xdotool(std::string("keydown ") + c.keysym);
+    EXPECT_TRUE(WaitForKey(c.virtualKey, 1));
+    Xdotool(std::string("keyup ") + c.keysym);
+    EXPECT_TRUE(WaitForKey(c.virtualKey, 0));
+  }
+}
+
+TEST_F(SdlInputTest, MouseButtonsAreVirtualKeysOneTwoAndFour) {
+  const int buttons[] = {1, 3, 2};  // X's left, right, middle
+  const int virtualKeys[] = {VkLButton, VkRButton, VkMButton};
+  Xdotool("mousemove 300 200");
+  for (int i = 0; i < 3; ++i) {
+    SCOPED_TRACE(virtualKeys[i]);
+    Xdotool("mousedown " + std::to_string(buttons[i]));
+    EXPECT_TRUE(WaitForKey(virtualKeys[i], 1));
+    Xdotool("mouseup " + std::to_string(buttons[i]));
+    EXPECT_TRUE(WaitForKey(virtualKeys[i], 0));
+  }
+}
+
+// The pointer is read from the server wherever it is, inside the window or not.
+TEST_F(SdlInputTest, CursorPositionIsTheDesktopPositionAndMapsIntoTheFrame) {
+  Xdotool("mousemove 123 45");
+  int x = -1, y = -1;
+  ASSERT_TRUE(PlatformGetCursorPos(&x, &y));
+  EXPECT_EQ(x, 123);
+  EXPECT_EQ(y, 45);
+  // 640 x 480 at (0, 0): 320 / 640 * 320 = 160 across, (480 - 360) / 480 * 240 = 60 up.
+  Xdotool("mousemove 320 360");
+  EXPECT_EQ(GetMouseX(WindowHandle), 160);
+  EXPECT_EQ(GetMouseY(WindowHandle), 60);
+  Xdotool("mousemove 1000 900");  // right of and below the window
+  EXPECT_EQ(GetMouseX(WindowHandle), 319);
+  EXPECT_EQ(GetMouseY(WindowHandle), 0);
+}
+
+TEST_F(SdlInputTest, MMovesTheWindowToThePointer) {
+  Xdotool("mousemove 210 130");
+  Xdotool("keydown m");
+  ASSERT_TRUE(WaitForKey('M', 1));
+  HandleWindowKeys();
+  Xdotool("keyup m");
+  PlatformRect rect;
+  ASSERT_TRUE(PlatformGetWindowRect(WindowHandle, &rect));
+  EXPECT_EQ(rect.left, 210);
+  EXPECT_EQ(rect.top, 130);
+  EXPECT_EQ(rect.right, 210 + 640);
+  EXPECT_EQ(rect.bottom, 130 + 480);
+}
+
+}  // namespace
