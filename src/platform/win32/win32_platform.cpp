@@ -44,8 +44,8 @@ bool PlatformRegisterWindowClass(PlatformHandle instance) {
   windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_OWNDC;
   windowClass.lpfnWndProc = WindowProcedure;
   windowClass.hInstance = static_cast<HINSTANCE>(instance);
-  windowClass.hIcon = LoadIcon(nullptr, IDI_WINLOGO);
-  windowClass.hCursor = LoadCursor(nullptr, IDC_CROSS);
+  windowClass.hIcon = LoadIconA(nullptr, IDI_WINLOGO);
+  windowClass.hCursor = LoadCursorA(nullptr, IDC_CROSS);
   windowClass.lpszClassName = "OpenGL";
   return RegisterClassA(&windowClass) != 0;
 }
