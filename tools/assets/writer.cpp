@@ -1,0 +1,91 @@
+// Writing the working directory: every picture of the families, both sounds, the map folder.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "tools/assets/assets.h"
+
+namespace assets {
+
+namespace {
+
+bool WriteFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  file.close();
+  if (!file) {
+    std::fprintf(stderr, "vaultrun-assets: cannot write %s\n", path.string().c_str());
+    return false;
+  }
+  return true;
+}
+
+// Pure black is transparent to the keyed blitter, like the key colour; nothing drawn here means
+// it so, and an outline or a shadow that reached 0, 0, 0 would punch a hole into a creature.
+void LiftPureBlack(Canvas& canvas) {
+  for (Rgb& pixel : canvas.pixels)
+    if (pixel == Rgb{0, 0, 0}) pixel = Rgb{2, 2, 2};
+}
+
+}  // namespace
+
+std::vector<Picture> AllPictures() {
+  std::vector<Picture> pictures;
+  AddCursorPictures(pictures);
+  AddUnitPictures(pictures);
+  AddLandPictures(pictures);
+  AddDungeonPictures(pictures);
+  AddStructurePictures(pictures);
+  AddItemPictures(pictures);
+  AddTitlePictures(pictures);
+  AddCubePictures(pictures);
+  return pictures;
+}
+
+Canvas PaintPicture(const Picture& picture) {
+  Canvas canvas = MakeCanvas(picture.width, picture.height, picture.background);
+  Rng rng(HashName(std::string(picture.folder) + "/" + picture.name));
+  picture.paint(canvas, rng);
+  LiftPureBlack(canvas);
+  return canvas;
+}
+
+std::vector<uint8_t> EncodeRawSound(const std::vector<int16_t>& samples, const char* tag) {
+  std::vector<uint8_t> bytes(150 + 2 * samples.size(), 0);
+  for (size_t i = 0; tag[i] && i < 149; ++i) bytes[i] = static_cast<uint8_t>(tag[i]);
+  size_t at = 150;
+  for (int16_t sample : samples) {
+    uint16_t bits = static_cast<uint16_t>(sample);
+    bytes[at++] = static_cast<uint8_t>(bits & 0xFF);
+    bytes[at++] = static_cast<uint8_t>(bits >> 8);
+  }
+  return bytes;
+}
+
+bool WriteAllAssets(const std::string& root) {
+  namespace fs = std::filesystem;
+  const fs::path base(root);
+  std::error_code error;
+  for (const char* folder : {"bmp_cross", "bmp_unit", "bmp_land", "bmp_dungeon", "bmp_structure",
+                             "bmp_item", "bmp_scr", "bmp_cube", "sound", "map"}) {
+    fs::create_directories(base / folder, error);
+    if (error) {
+      std::fprintf(stderr, "vaultrun-assets: cannot create %s: %s\n",
+                   (base / folder).string().c_str(), error.message().c_str());
+      return false;
+    }
+  }
+  bool ok = true;
+  for (const Picture& picture : AllPictures())
+    ok = WriteFile(base / picture.folder / (std::string(picture.name) + ".bmp"),
+                   EncodeBmp(PaintPicture(picture))) && ok;
+  ok = WriteFile(base / "sound" / "Dreamy Space Beat.raw",
+                 EncodeRawSound(ComposeDreamySpaceBeat(), "VAULTRUN raw sound: Dreamy Space Beat, "
+                                                          "16-bit mono 44100 Hz")) && ok;
+  ok = WriteFile(base / "sound" / "tecnotica.raw",
+                 EncodeRawSound(ComposeTecnotica(), "VAULTRUN raw sound: tecnotica, "
+                                                    "16-bit mono 44100 Hz")) && ok;
+  return ok;
+}
+
+}  // namespace assets
