@@ -48,5 +48,8 @@ std::vector<uint8_t> EncodeRawSound(const std::vector<int16_t>& samples, const c
 // Writes everything below root (the folders are created; files already in "map" are left
 // alone). Returns false, with a message on standard error, when a file cannot be written.
 bool WriteAllAssets(const std::string& root);
+// The two halves of it: the picture folders, and the sound folder.
+bool WritePictures(const std::string& root);
+bool WriteSounds(const std::string& root);
 
 }  // namespace assets

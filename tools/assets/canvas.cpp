@@ -198,7 +198,8 @@ uint32_t HashName(const std::string& text) {
 void Speckle(Canvas& canvas, Rng& rng, int x0, int y0, int x1, int y1, int amount) {
   for (int y = y0; y <= y1; ++y)
     for (int x = x0; x <= x1; ++x)
-      if (Inside(canvas, x, y)) Plot(canvas, x, y, Shade(PixelAt(canvas, x, y), rng.Range(-amount, amount)));
+      if (Inside(canvas, x, y))
+        Plot(canvas, x, y, Shade(PixelAt(canvas, x, y), rng.Range(-amount, amount)));
 }
 
 void SpeckleSprite(Canvas& canvas, Rng& rng, int amount) {

@@ -62,8 +62,8 @@ struct Rng {
   uint32_t state;
   explicit Rng(uint32_t seed) : state(seed ? seed : 0x9E3779B9u) {}
   uint32_t Next();
-  int Below(int n);            // 0 .. n - 1
-  int Range(int lo, int hi);   // lo .. hi inclusive
+  int Below(int n);           // 0 .. n - 1
+  int Range(int lo, int hi);  // lo .. hi inclusive
   bool Chance(int percent);
 };
 

@@ -41,12 +41,12 @@ void Chest(Canvas& c, Rng& rng, bool open) {
   ScaleEllipse2(c, 18, 27, 13, 4, 60);
   if (!open) {
     FillRect(c, 2, 4, 13, 12, Wood);
-    FillRect(c, 2, 4, 13, 6, Shade(Wood, 26));   // the lid
+    FillRect(c, 2, 4, 13, 6, Shade(Wood, 26));  // the lid
     Line(c, 2, 7, 13, 7, Shade(Wood, -50));
     for (int y = 9; y <= 12; y += 3) Line(c, 2, y, 13, y, Shade(Wood, -24));
     FillRect(c, 4, 4, 4, 12, Brass);
     FillRect(c, 11, 4, 11, 12, Brass);
-    FillRect(c, 7, 7, 8, 9, Brass);                // the lock
+    FillRect(c, 7, 7, 8, 9, Brass);  // the lock
     Plot(c, 7, 8, Pit);
   } else {
     FillRect(c, 2, 1, 13, 4, Shade(Wood, -20));  // the lid, swung up
@@ -54,11 +54,11 @@ void Chest(Canvas& c, Rng& rng, bool open) {
     FillRect(c, 4, 1, 4, 4, Brass);
     FillRect(c, 11, 1, 11, 4, Brass);
     FillRect(c, 2, 5, 13, 12, Wood);
-    FillRect(c, 3, 6, 12, 8, Rgb{60, 36, 20});   // inside
+    FillRect(c, 3, 6, 12, 8, Rgb{60, 36, 20});  // inside
     for (int x = 3; x <= 12; ++x) Plot(c, x, 7 + (x % 2), Rgb{250, 210, 70});
     Plot(c, 5, 6, Rgb{255, 240, 150});
     Plot(c, 9, 6, Rgb{255, 240, 150});
-    Plot(c, 7, 7, Rgb{220, 40, 60});             // a ruby among the coins
+    Plot(c, 7, 7, Rgb{220, 40, 60});  // a ruby among the coins
     Line(c, 2, 9, 13, 9, Shade(Wood, -50));
     FillRect(c, 4, 5, 4, 12, Brass);
     FillRect(c, 11, 5, 11, 12, Brass);
@@ -68,9 +68,9 @@ void Chest(Canvas& c, Rng& rng, bool open) {
 void Candelabrum(Canvas& c, Rng& rng, bool lit) {
   Floor(c, rng);
   if (lit) Glow(c, 8, 5, 8, Rgb{255, 220, 130}, 150);
-  FillRect(c, 5, 14, 10, 14, Brass);      // foot
-  FillRect(c, 7, 7, 8, 13, Brass);        // stem
-  Line(c, 3, 8, 12, 8, Brass);            // arms
+  FillRect(c, 5, 14, 10, 14, Brass);  // foot
+  FillRect(c, 7, 7, 8, 13, Brass);    // stem
+  Line(c, 3, 8, 12, 8, Brass);        // arms
   Plot(c, 3, 7, Brass);
   Plot(c, 12, 7, Brass);
   Plot(c, 8, 9, Shade(Brass, -50));
@@ -255,7 +255,8 @@ void Circle(Canvas& c, Rng& rng, int kind) {
     Glow(c, 8, 8, 8, Rgb{255, 140, 40}, 90);
     Ring(c, 8, 8, 6, Rgb{230, 90, 30});
     // Tongues of fire all round the circle.
-    const int spots[][2] = {{8, 1}, {12, 3}, {14, 7}, {13, 11}, {9, 14}, {5, 13}, {2, 10}, {2, 5}, {5, 2}};
+    const int spots[][2] = {{8, 1},  {12, 3}, {14, 7}, {13, 11}, {9, 14},
+                            {5, 13}, {2, 10}, {2, 5},  {5, 2}};
     for (const auto& s : spots) {
       Plot(c, s[0], s[1], Rgb{255, 210, 80});
       Plot(c, s[0], s[1] - 1, Rgb{250, 120, 30});

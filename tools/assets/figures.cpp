@@ -20,10 +20,14 @@ struct BuildShape {
 
 BuildShape ShapeOf(Build build) {
   switch (build) {
-    case Build::Short: return {4, 9, 12, 13};
-    case Build::Big: return {1, 6, 11, 14};
-    case Build::Robe: return {3, 8, 11, 13};
-    case Build::Normal: break;
+    case Build::Short:
+      return {4, 9, 12, 13};
+    case Build::Big:
+      return {1, 6, 11, 13};  // the weapon sits in the big fist
+    case Build::Robe:
+      return {3, 8, 11, 13};
+    case Build::Normal:
+      break;
   }
   return {1, 6, 10, 13};
 }
@@ -37,10 +41,10 @@ void DrawBody(Canvas& canvas, Build build, int top, Inks inks) {
                     inks);
       break;
     case Build::Short:
-      StampMirrored(canvas, 0, top,
-                    {"...bbbbb", "..aabbbb", "..aabbbb", "..sscccc", "....llll", "....lll.",
-                     "...fff.."},
-                    inks);
+      StampMirrored(
+          canvas, 0, top,
+          {"...bbbbb", "..aabbbb", "..aabbbb", "..sscccc", "....llll", "....lll.", "...fff.."},
+          inks);
       break;
     case Build::Big:
       StampMirrored(canvas, 0, top,
@@ -98,7 +102,8 @@ void DrawHead(Canvas& canvas, const Humanoid& look, int top) {
       break;
     case Head::Helmet:
     case Head::HornedHelmet:
-      StampMirrored(canvas, 0, top - 1, {"......mm", ".....mmm", ".....mmm", ".......n", "....m..."},
+      StampMirrored(canvas, 0, top - 1,
+                    {"......mm", ".....mmm", ".....mmm", ".......n", "....m..."},
                     {{'m', gear}, {'n', gearDark}});
       if (look.head == Head::HornedHelmet)
         StampMirrored(canvas, 0, top - 1, {"..H.....", "...HH..."}, {{'H', Ivory}});
@@ -277,7 +282,8 @@ void DrawSkeleton(Canvas& canvas, Rng& rng, const Skeleton& look) {
     Rgb flesh = look.flesh;
     for (int i = 0; i < 9; ++i) {
       int x = rng.Range(4, 11), y = rng.Range(7, 12);
-      if (!IsKey(canvas, x, y) || rng.Chance(40)) Plot(canvas, x, y, Shade(flesh, rng.Range(-20, 10)));
+      if (!IsKey(canvas, x, y) || rng.Chance(40))
+        Plot(canvas, x, y, Shade(flesh, rng.Range(-20, 10)));
     }
     FillRect(canvas, 5, look.big ? 13 : 12, 10, look.big ? 13 : 12, Rgb{96, 80, 56});
     Plot(canvas, 6, look.big ? 14 : 13, Rgb{96, 80, 56});
@@ -330,8 +336,7 @@ void DrawSkeleton(Canvas& canvas, Rng& rng, const Skeleton& look) {
     for (int y = 13; y < 16; ++y)
       for (int x = 0; x < 16; ++x) Plot(canvas, x, y, KeyColour);
     Rgb wisp{170, 220, 230};
-    StampMirrored(canvas, 0, 12, {".....www", "......ww", ".......w"},
-                  {{'w', wisp}});
+    StampMirrored(canvas, 0, 12, {".....www", "......ww", ".......w"}, {{'w', wisp}});
     Plot(canvas, 9, 15, Shade(wisp, -30));
     Plot(canvas, 10, 15, wisp);
   }
@@ -365,7 +370,7 @@ namespace {
 // A flame body: tongues rising from a rounded base, white-hot at the heart.
 void DrawFireElemental(Canvas& canvas, Rng& rng, int strength) {
   const int half = 2 + 2 * strength;  // 4, 6, 8 columns to each side of the middle line
-  const int peak = 6 + 3 * strength;   // tallest tongue
+  const int peak = 6 + 3 * strength;  // tallest tongue
   for (int i = 0; i < half; ++i) {
     for (int side = 0; side < 2; ++side) {
       int x = side ? 8 + i : 7 - i;
@@ -455,7 +460,7 @@ void DrawEarthElemental(Canvas& canvas, Rng& rng, int strength) {
     boulder(16, 9, 6, 6);    // head
     boulder(5, 21, 4, 6);    // arms
     boulder(27, 21, 4, 6);
-    boulder(11, 30, 4, 3);   // feet
+    boulder(11, 30, 4, 3);  // feet
     boulder(21, 30, 4, 3);
     eyeY = 4;
   } else {
@@ -488,29 +493,33 @@ void DrawEarthElemental(Canvas& canvas, Rng& rng, int strength) {
 }
 
 void DrawAirElemental(Canvas& canvas, int strength) {
-  const Rgb pale{214, 230, 240}, mist{170, 196, 216}, streak{246, 252, 255};
-  // A funnel of whirling bands, wide at the top.
-  int topWidth = 6 + 2 * strength;  // half-widths in half pixels start here
-  int rows = 10 + 2 * strength;
+  const Rgb pale{214, 230, 240}, mist{168, 194, 216}, streak{248, 252, 255};
+  // A whirlwind: bands that narrow from a wide top to a point on the ground, the lower ones
+  // swaying from side to side.
+  const int rows = 9 + 2 * strength;
+  const int topHalf = 4 + strength;
   for (int k = 0; k < rows; ++k) {
-    int y = 15 - rows + 1 + k;
-    int half = topWidth - (k * (topWidth - 1)) / rows;  // narrows towards the ground
-    int shift = (k % 4 == 1) ? 1 : (k % 4 == 3 ? -1 : 0);
-    for (int x = 8 - half + shift; x < 8 + half + shift; ++x)
-      Plot(canvas, x, y, (k % 2) ? mist : pale);
-    if (k % 2 == 0) Plot(canvas, 8 - half + shift + 1, y, streak);
+    int y = 16 - rows + k;
+    int half = topHalf - (k * (topHalf - 1)) / (rows - 1);
+    int sway = k > rows / 3 ? (((k / 2) % 2) ? 1 : -1) : 0;
+    int left = 8 - half + sway, right = 7 + half + sway;
+    Rgb band = ((k / 2) % 2) ? mist : pale;
+    Line(canvas, left, y, right, y, band);
+    // A bright streak running round each band.
+    Plot(canvas, (k % 2) ? right - 1 : left + 1, y, streak);
   }
-  int eyeY = 15 - rows + 3;
+  int eyeY = 16 - rows + 3;
   if (strength >= 2) {
-    Rgb eye{60, 90, 140};
+    Rgb eye{40, 70, 130};
     Plot(canvas, 6, eyeY, eye);
     Plot(canvas, 9, eyeY, eye);
+    if (strength == 3) Line(canvas, 6, eyeY + 2, 9, eyeY + 2, eye);
   }
   if (strength == 3) {
     // Leaves and grit caught in the wind.
-    Plot(canvas, 1, 5, Rgb{120, 160, 70});
-    Plot(canvas, 14, 8, Rgb{140, 110, 70});
-    Plot(canvas, 13, 3, Rgb{120, 160, 70});
+    Plot(canvas, 1, 4, Rgb{120, 160, 70});
+    Plot(canvas, 14, 9, Rgb{140, 110, 70});
+    Plot(canvas, 13, 2, Rgb{120, 160, 70});
   }
   FinishSprite(canvas);
 }
@@ -519,10 +528,18 @@ void DrawAirElemental(Canvas& canvas, int strength) {
 
 void DrawElemental(Canvas& canvas, Rng& rng, Element element, int strength) {
   switch (element) {
-    case Element::Fire: DrawFireElemental(canvas, rng, strength); break;
-    case Element::Water: DrawWaterElemental(canvas, strength); break;
-    case Element::Earth: DrawEarthElemental(canvas, rng, strength); break;
-    case Element::Air: DrawAirElemental(canvas, strength); break;
+    case Element::Fire:
+      DrawFireElemental(canvas, rng, strength);
+      break;
+    case Element::Water:
+      DrawWaterElemental(canvas, strength);
+      break;
+    case Element::Earth:
+      DrawEarthElemental(canvas, rng, strength);
+      break;
+    case Element::Air:
+      DrawAirElemental(canvas, strength);
+      break;
   }
 }
 

@@ -12,8 +12,20 @@ constexpr Rgb SpriteOutline{30, 22, 34};
 void FinishSprite(Canvas& canvas);
 
 enum class Build { Normal, Short, Big, Robe };
-enum class Head { Hair, LongHair, Bald, Hood, Helmet, HornedHelmet, PointyHat, Crown, SnakeHair,
-                  BullHead, Leaves, Dome };
+enum class Head {
+  Hair,
+  LongHair,
+  Bald,
+  Hood,
+  Helmet,
+  HornedHelmet,
+  PointyHat,
+  Crown,
+  SnakeHair,
+  BullHead,
+  Leaves,
+  Dome
+};
 enum class Weapon { None, Sword, Axe, Staff, Dagger, Mace, Club, Spear };
 
 struct Humanoid {
@@ -31,8 +43,8 @@ struct Humanoid {
   Rgb beardColour{200, 200, 200};
   bool pointyEars = false;
   bool tusks = false;
-  bool mask = false;       // a cloth over mouth and nose
-  bool emblem = false;     // a cross on the chest in the belt colour
+  bool mask = false;    // a cloth over mouth and nose
+  bool emblem = false;  // a cross on the chest in the belt colour
   bool bigEyes = false;
   Weapon weapon = Weapon::None;
   Rgb weaponColour{200, 205, 215};
@@ -72,5 +84,8 @@ void DrawElemental(Canvas& canvas, Rng& rng, Element element, int strength);
 
 // Flames licking upwards over the rectangle, hottest at the bottom.
 void DrawFlames(Canvas& canvas, Rng& rng, int x0, int y0, int x1, int y1, bool keepSprite);
+
+// The whale blade as the 32 x 32 item shows it; the cube texture of the same name reuses it.
+void DrawWhaleBladeIcon(Canvas& canvas);
 
 }  // namespace assets

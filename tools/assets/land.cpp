@@ -69,9 +69,7 @@ void ForestMixed(Canvas& c, Rng& rng) {
 
 void Water(Canvas& c, Rng& rng) { WaterGround(c, rng, Rgb{52, 110, 206}, Rgb{140, 196, 248}, 6); }
 
-void DeepWater(Canvas& c, Rng& rng) {
-  WaterGround(c, rng, Rgb{24, 56, 140}, Rgb{64, 110, 196}, 3);
-}
+void DeepWater(Canvas& c, Rng& rng) { WaterGround(c, rng, Rgb{24, 56, 140}, Rgb{64, 110, 196}, 3); }
 
 void Swamp(Canvas& c, Rng& rng) {
   GrassGround(c, rng, Rgb{92, 104, 58});
@@ -191,7 +189,8 @@ void Ruin(Canvas& c, Rng& rng) {
         Plot(c, x, y, Shade(wall, top ? 30 : rng.Range(-12, 6)));
       }
   // Rubble and a fallen column.
-  for (int i = 0; i < 7; ++i) Plot(c, rng.Range(4, 14), rng.Range(6, 15), Shade(wall, rng.Range(-40, 0)));
+  for (int i = 0; i < 7; ++i)
+    Plot(c, rng.Range(4, 14), rng.Range(6, 15), Shade(wall, rng.Range(-40, 0)));
   Line(c, 8, 14, 13, 11, Rgb{200, 196, 186});
   Line(c, 8, 15, 13, 12, Rgb{140, 136, 130});
 }
@@ -199,16 +198,16 @@ void Ruin(Canvas& c, Rng& rng) {
 void CastleSite(Canvas& c, Rng& rng) {
   GrassGround(c, rng, GrassGreen);
   const Rgb wall{170, 166, 160}, shade{120, 116, 112}, roof{70, 80, 150};
-  FillRect(c, 1, 6, 14, 14, wall);        // curtain wall
+  FillRect(c, 1, 6, 14, 14, wall);  // curtain wall
   FillRect(c, 1, 13, 14, 14, shade);
   for (int x = 1; x <= 14; x += 2) Plot(c, x, 5, wall);  // battlements
-  FillRect(c, 5, 2, 10, 9, Shade(wall, 12));  // keep
+  FillRect(c, 5, 2, 10, 9, Shade(wall, 12));             // keep
   for (int x = 5; x <= 10; x += 2) Plot(c, x, 1, Shade(wall, 12));
-  FillRect(c, 0, 4, 2, 14, Shade(wall, -10));   // towers
+  FillRect(c, 0, 4, 2, 14, Shade(wall, -10));  // towers
   FillRect(c, 13, 4, 15, 14, Shade(wall, -10));
   FillTriangle(c, 0, 3, 1, 0, 2, 3, roof);
   FillTriangle(c, 13, 3, 14, 0, 15, 3, roof);
-  FillRect(c, 6, 11, 9, 14, DarkHole);       // gate
+  FillRect(c, 6, 11, 9, 14, DarkHole);  // gate
   FillRect(c, 7, 10, 8, 10, DarkHole);
   Plot(c, 7, 4, DarkHole);
   Plot(c, 8, 4, DarkHole);
@@ -319,8 +318,7 @@ void Rift(Canvas& c, Rng& rng) {
   for (int i = 0; i + 1 < 7; ++i) {
     ThickLine(c, path[i][0], path[i][1], path[i + 1][0], path[i + 1][1], 2, Rgb{24, 10, 30});
   }
-  for (int i = 0; i + 1 < 7; ++i)
-    Plot(c, path[i][0], path[i][1] - 2, Rgb{230, 140, 240});
+  for (int i = 0; i + 1 < 7; ++i) Plot(c, path[i][0], path[i][1] - 2, Rgb{230, 140, 240});
 }
 
 }  // namespace

@@ -66,7 +66,8 @@ void Pine(Canvas& canvas, int x, int top, int height, Rgb needles) {
     int tier = row < height / 2 ? row : row - height / 4;
     int half = (tier + 1) / 2;
     for (int dx = -half; dx <= half; ++dx)
-      Plot(canvas, x + dx, y, dx < 0 ? Shade(needles, 18) : (dx > 0 ? Shade(needles, -22) : needles));
+      Plot(canvas, x + dx, y,
+           dx < 0 ? Shade(needles, 18) : (dx > 0 ? Shade(needles, -22) : needles));
   }
   ScaleEllipse2(canvas, 2 * x + 4, 2 * bottom + 2, 4, 2, 72);
 }
@@ -104,8 +105,10 @@ void FlagstoneFloor(Canvas& canvas, Rng& rng, Rgb base) {
       int stone = course * 16 + sx / 8;
       Rgb colour = Shade(base, ((stone * 37) % 13) - 6);
       bool joint = (y % 8 == 7) || (sx % 8 == 7);
-      if (joint) colour = Shade(base, -28);
-      else if (y % 8 == 0 || sx % 8 == 0) colour = Shade(colour, 10);
+      if (joint)
+        colour = Shade(base, -28);
+      else if (y % 8 == 0 || sx % 8 == 0)
+        colour = Shade(colour, 10);
       Plot(canvas, x, y, Shade(colour, rng.Range(-5, 5)));
     }
   }
@@ -119,8 +122,10 @@ void StoneWall(Canvas& canvas, Rng& rng, Rgb base) {
       int sx = (x + (course % 2) * 4) % canvas.width;
       int block = course * 16 + sx / 8;
       Rgb colour = Shade(base, ((block * 29) % 17) - 8);
-      if (y % 4 == 3 || sx % 8 == 7) colour = Shade(base, -50);
-      else if (y % 4 == 0) colour = Shade(colour, 22);
+      if (y % 4 == 3 || sx % 8 == 7)
+        colour = Shade(base, -50);
+      else if (y % 4 == 0)
+        colour = Shade(colour, 22);
       Plot(canvas, x, y, Shade(colour, rng.Range(-6, 6)));
     }
   }
@@ -133,8 +138,10 @@ void Glow(Canvas& canvas, int cx, int cy, int radius, Rgb tint, int strength256)
       if (d2 > radius * radius || !Inside(canvas, x, y)) continue;
       int amount = strength256 * (radius * radius - d2) / (radius * radius);
       Rgb here = PixelAt(canvas, x, y);
-      if (amount >= 0) Plot(canvas, x, y, Mix(here, tint, amount));
-      else Plot(canvas, x, y, Mix(here, Rgb{10, 8, 12}, -amount));
+      if (amount >= 0)
+        Plot(canvas, x, y, Mix(here, tint, amount));
+      else
+        Plot(canvas, x, y, Mix(here, Rgb{10, 8, 12}, -amount));
     }
   }
 }

@@ -73,9 +73,9 @@ void Serpent(Canvas& c, Rgb scales, Rgb belly, bool fiery, Rng& rng) {
 
 void Fungus(Canvas& c, Rng&) {
   StampMirrored(c, 0, 0,
-                {"........", "........", "........", "....RRRR", "...RRWRR", "..RWRRRR",
-                 ".RRRRRWR", ".RRRRRRR", "..dddddd", "....SSSS", "....SSeS", "....SSSS",
-                 "....SSmm", "...SSSSS", "..SSSSSS"},
+                {"........", "........", "........", "....RRRR", "...RRWRR", "..RWRRRR", ".RRRRRWR",
+                 ".RRRRRRR", "..dddddd", "....SSSS", "....SSeS", "....SSSS", "....SSmm", "...SSSSS",
+                 "..SSSSSS"},
                 {{'R', Rgb{150, 60, 170}},
                  {'W', Rgb{230, 220, 240}},
                  {'d', Rgb{110, 60, 90}},
@@ -145,8 +145,8 @@ void Spider(Canvas& c, Rng&) {
 void Worm(Canvas& c, Rng&) {
   Rgb skin{214, 130, 130}, ring{176, 96, 100};
   // Segments along a rising curve, tail first so the head lies on top.
-  const int points[][2] = {{2, 14}, {4, 13}, {6, 13}, {8, 12}, {10, 11}, {11, 9},
-                           {11, 7}, {10, 5}, {8, 4}};
+  const int points[][2] = {{2, 14}, {4, 13}, {6, 13}, {8, 12}, {10, 11},
+                           {11, 9}, {11, 7}, {10, 5}, {8, 4}};
   int count = static_cast<int>(sizeof(points) / sizeof(points[0]));
   for (int i = 0; i < count; ++i) {
     int r = i < 2 ? 1 : 2;
@@ -163,16 +163,16 @@ void Worm(Canvas& c, Rng&) {
 
 void GelatinousCube(Canvas& c, Rng&) {
   Rgb front{110, 210, 190}, top{170, 240, 220}, side{80, 170, 160}, edge{220, 255, 245};
-  FillRect(c, 1, 5, 11, 15, front);
-  for (int k = 0; k < 4; ++k) Line(c, 2 + k, 4 - k, 12 + k, 4 - k, top);
-  for (int k = 0; k < 4; ++k) Line(c, 12 + k, 4 - k, 12 + k, 14 - k, side);
-  Line(c, 1, 5, 11, 5, edge);
-  Line(c, 11, 5, 15, 1, edge);
-  Line(c, 1, 5, 5, 1, edge);
+  FillRect(c, 2, 6, 11, 15, front);
+  for (int k = 0; k < 3; ++k) Line(c, 3 + k, 5 - k, 12 + k, 5 - k, top);
+  for (int k = 0; k < 3; ++k) Line(c, 12 + k, 5 - k, 12 + k, 14 - k, side);
+  Line(c, 2, 6, 11, 6, edge);
+  Line(c, 11, 6, 14, 3, edge);
+  Line(c, 2, 6, 5, 3, edge);
   // What it has swallowed: a skull and a bone.
   Stamp(c, 3, 8, {".www.", "wdwdw", "wwwww", ".w.w."},
         {{'w', Rgb{214, 230, 200}}, {'d', Rgb{60, 100, 90}}});
-  Line(c, 7, 13, 10, 11, Rgb{214, 230, 200});
+  Line(c, 7, 14, 10, 12, Rgb{214, 230, 200});
   Plot(c, 3, 14, Rgb{230, 255, 250});
   FinishSprite(c);
 }
@@ -268,9 +268,9 @@ void Dragon(Canvas& c, Rgb hide, Rgb belly, Rgb wing, Rng& rng) {
 void Hydra(Canvas& c, Rng& rng) {
   Rgb hide{70, 150, 90};
   StampMirrored(c, 0, 0,
-                {"........", ".hh...hh", "hKh..hKh", "hhh...hh", ".hn....n", "..n....n",
-                 "..n....n", "...n...n", "...nBBBB", "...BBBBB", "..BBbbbb", "..BBbbbb",
-                 "..BBBBBB", "..LL..BB", "..LL....", ".LLL...."},
+                {"........", ".hh...hh", "hKh..hKh", "hhh...hh", ".hn....n", "..n....n", "..n....n",
+                 "...n...n", "...nBBBB", "...BBBBB", "..BBbbbb", "..BBbbbb", "..BBBBBB", "..LL..BB",
+                 "..LL....", ".LLL...."},
                 {{'h', hide},
                  {'n', hide},
                  {'B', hide},
@@ -303,7 +303,8 @@ void Slime(Canvas& c, Rng&) {
   Rgb jelly{96, 200, 80};
   FillEllipse2(c, 16, 24, 14, 10, jelly);
   FillEllipse2(c, 16, 30, 15, 3, Shade(jelly, -30));
-  StampMirrored(c, 0, 9, {".....ww.", ".....wd."}, {{'w', Rgb{240, 255, 230}}, {'d', Rgb{30, 60, 30}}});
+  StampMirrored(c, 0, 9, {".....ww.", ".....wd."},
+                {{'w', Rgb{240, 255, 230}}, {'d', Rgb{30, 60, 30}}});
   Plot(c, 4, 9, Rgb{200, 255, 190});
   Plot(c, 5, 8, Rgb{200, 255, 190});
   FinishSprite(c);
@@ -356,17 +357,20 @@ void Ogre(Canvas& c, Rng&) {
   Humanoid h;
   h.build = Build::Big;
   h.head = Head::Bald;
-  h.skin = {200, 160, 110};
-  h.eyes = {60, 40, 30};
-  h.body = {200, 160, 110};  // bare chest
-  h.belt = {110, 80, 40};
-  h.legs = {120, 90, 50};
+  h.skin = {150, 156, 92};
+  h.eyes = {230, 200, 60};
+  h.tusks = true;
+  h.body = {150, 156, 92};  // bare chest
+  h.belt = {110, 76, 40};
+  h.legs = {120, 84, 48};
+  h.feet = {90, 62, 36};
   h.weapon = Weapon::Club;
   DrawHumanoid(c, h);
-  // The belly.
-  Plot(c, 7, 9, Rgb{226, 186, 136});
-  Plot(c, 8, 9, Rgb{226, 186, 136});
-  Plot(c, 7, 8, Rgb{170, 130, 90});
+  // A strap across the chest and the heavy brow.
+  Line(c, 4, 6, 10, 11, Rgb{100, 66, 36});
+  Line(c, 5, 2, 10, 2, Rgb{110, 116, 66});
+  Plot(c, 8, 8, Rgb{176, 182, 114});
+  Plot(c, 9, 9, Rgb{176, 182, 114});
 }
 
 void Minotaur(Canvas& c, Rng&) {
@@ -492,17 +496,22 @@ void Lich(Canvas& c, Rng&) {
   Plot(c, 8, 7, Rgb{60, 50, 50});
 }
 
+// A visitor from the stars: the great head and dark almond eyes, a slight body in a silver
+// robe with a blue sign on the breast.
 void Pleidian(Canvas& c, Rng&) {
-  Humanoid h;
-  h.build = Build::Robe;
-  h.head = Head::Dome;
-  h.skin = {150, 190, 240};
-  h.eyes = {20, 24, 60};
-  h.bigEyes = true;
-  h.body = {210, 216, 230};
-  h.belt = {120, 200, 255};
-  h.emblem = true;
-  DrawHumanoid(c, h);
+  StampMirrored(c, 0, 0,
+                {"........", ".....sss", "....ssss", "...sssss", "...seees", "...ssees", "....ssss",
+                 ".....sss", "......ss", "....rrrr", "...rrrrr", "..srrrrr", "...rrrrr", "...rrrrr",
+                 "..rrrrrr", "..rrrrrr"},
+                {{'s', Rgb{168, 196, 228}}, {'e', Rgb{24, 20, 44}}, {'r', Rgb{204, 208, 222}}});
+  Plot(c, 5, 4, Rgb{120, 130, 200});  // light in the eyes
+  Plot(c, 10, 4, Rgb{120, 130, 200});
+  Line(c, 7, 10, 8, 10, Rgb{80, 150, 240});
+  Line(c, 7, 11, 8, 11, Rgb{80, 150, 240});
+  Plot(c, 7, 7, Rgb{130, 150, 190});  // a small mouth
+  Plot(c, 8, 7, Rgb{130, 150, 190});
+  for (int y = 12; y < 16; ++y) Plot(c, 8, y, Rgb{170, 174, 190});
+  FinishSprite(c);
 }
 
 // ---- Skeletons -------------------------------------------------------------------------------
@@ -526,27 +535,32 @@ void AddUnitPictures(std::vector<Picture>& out) {
   add("unit_giant_rat", Rat);
   add("unit_green_slime", Slime);
   add("unit_dog", [](Canvas& c, Rng&) { Dog(c, Rgb{170, 120, 70}, Rgb{40, 30, 30}, false); });
-  add("unit_serpent",
-      [](Canvas& c, Rng& r) { Serpent(c, Rgb{90, 160, 70}, Rgb{220, 210, 110}, false, r); });
+  add("unit_serpent", [](Canvas& c, Rng& r) {
+    Serpent(c, Rgb{90, 160, 70}, Rgb{220, 210, 110}, false, r);
+  });
   add("unit_fungus", Fungus);
   add("unit_goblin", Goblin);
   add("unit_nabos", Nabos);
   add("unit_orc_b", Orc);
-  add("unit_beatle",
-      [](Canvas& c, Rng& r) { Beetle(c, Rgb{50, 70, 130}, Rgb{40, 46, 70}, false, r); });
+  add("unit_beatle", [](Canvas& c, Rng& r) {
+    Beetle(c, Rgb{50, 70, 130}, Rgb{40, 46, 70}, false, r);
+  });
   add("unit_gor_dog", [](Canvas& c, Rng&) { Dog(c, Rgb{84, 70, 70}, Rgb{255, 50, 40}, true); });
   add("unit_giant_spider", Spider);
-  add("unit_serpent_fire",
-      [](Canvas& c, Rng& r) { Serpent(c, Rgb{210, 70, 40}, Rgb{250, 200, 70}, true, r); });
-  add("unit_beatle_fire",
-      [](Canvas& c, Rng& r) { Beetle(c, Rgb{210, 70, 30}, Rgb{110, 40, 30}, true, r); });
+  add("unit_serpent_fire", [](Canvas& c, Rng& r) {
+    Serpent(c, Rgb{210, 70, 40}, Rgb{250, 200, 70}, true, r);
+  });
+  add("unit_beatle_fire", [](Canvas& c, Rng& r) {
+    Beetle(c, Rgb{210, 70, 30}, Rgb{110, 40, 30}, true, r);
+  });
   add("unit_drius", Dryad);
   add("unit_rust_monster", RustMonster);
   add("unit_giant_worm", Worm);
   add("unit_gelatinous_cube", GelatinousCube);
   add("unit_polar_geer", Bear);
   add("unit_squeletton", PlainSkeleton);
-  add("unit_squeletton_zombi_wounded", [](Canvas& c, Rng& r) { ZombieSkeleton(c, r, Rot::Wounded); });
+  add("unit_squeletton_zombi_wounded",
+      [](Canvas& c, Rng& r) { ZombieSkeleton(c, r, Rot::Wounded); });
   add("unit_squeletton_zombi", [](Canvas& c, Rng& r) { ZombieSkeleton(c, r, Rot::Patches); });
   add("unit_mage", Mage);  // also loaded into the player's mage slot
   add("unit_squeletton_sturdy", [](Canvas& c, Rng& r) {
@@ -633,12 +647,10 @@ void AddUnitPictures(std::vector<Picture>& out) {
   add("unit_fire_fire_fire", [](Canvas& c, Rng& r) { DrawElemental(c, r, Element::Fire, 3); });
   add("unit_water", [](Canvas& c, Rng& r) { DrawElemental(c, r, Element::Water, 1); });
   add("unit_water_water", [](Canvas& c, Rng& r) { DrawElemental(c, r, Element::Water, 2); });
-  add("unit_water_water_water",
-      [](Canvas& c, Rng& r) { DrawElemental(c, r, Element::Water, 3); });
+  add("unit_water_water_water", [](Canvas& c, Rng& r) { DrawElemental(c, r, Element::Water, 3); });
   add("unit_earth", [](Canvas& c, Rng& r) { DrawElemental(c, r, Element::Earth, 1); });
   add("unit_earth_earth", [](Canvas& c, Rng& r) { DrawElemental(c, r, Element::Earth, 2); });
-  add("unit_earth_earth_earth",
-      [](Canvas& c, Rng& r) { DrawElemental(c, r, Element::Earth, 3); });
+  add("unit_earth_earth_earth", [](Canvas& c, Rng& r) { DrawElemental(c, r, Element::Earth, 3); });
   add("unit_air", [](Canvas& c, Rng& r) { DrawElemental(c, r, Element::Air, 1); });
   add("unit_air_air", [](Canvas& c, Rng& r) { DrawElemental(c, r, Element::Air, 2); });
   add("unit_air_air_air", [](Canvas& c, Rng& r) { DrawElemental(c, r, Element::Air, 3); });

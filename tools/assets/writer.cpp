@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 
 #include "tools/assets/assets.h"
 
@@ -11,7 +12,8 @@ namespace {
 
 bool WriteFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  file.write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
   file.close();
   if (!file) {
     std::fprintf(stderr, "vaultrun-assets: cannot write %s\n", path.string().c_str());
@@ -25,6 +27,19 @@ bool WriteFile(const std::filesystem::path& path, const std::vector<uint8_t>& by
 void LiftPureBlack(Canvas& canvas) {
   for (Rgb& pixel : canvas.pixels)
     if (pixel == Rgb{0, 0, 0}) pixel = Rgb{2, 2, 2};
+}
+
+bool MakeFolders(const std::filesystem::path& base, std::initializer_list<const char*> folders) {
+  for (const char* folder : folders) {
+    std::error_code error;
+    std::filesystem::create_directories(base / folder, error);
+    if (error) {
+      std::fprintf(stderr, "vaultrun-assets: cannot create %s: %s\n",
+                   (base / folder).string().c_str(), error.message().c_str());
+      return false;
+    }
+  }
+  return true;
 }
 
 }  // namespace
@@ -62,30 +77,36 @@ std::vector<uint8_t> EncodeRawSound(const std::vector<int16_t>& samples, const c
   return bytes;
 }
 
-bool WriteAllAssets(const std::string& root) {
-  namespace fs = std::filesystem;
-  const fs::path base(root);
-  std::error_code error;
-  for (const char* folder : {"bmp_cross", "bmp_unit", "bmp_land", "bmp_dungeon", "bmp_structure",
-                             "bmp_item", "bmp_scr", "bmp_cube", "sound", "map"}) {
-    fs::create_directories(base / folder, error);
-    if (error) {
-      std::fprintf(stderr, "vaultrun-assets: cannot create %s: %s\n",
-                   (base / folder).string().c_str(), error.message().c_str());
-      return false;
-    }
-  }
-  bool ok = true;
+bool WritePictures(const std::string& root) {
+  const std::filesystem::path base(root);
+  bool ok = MakeFolders(base, {"bmp_cross", "bmp_unit", "bmp_land", "bmp_dungeon", "bmp_structure",
+                               "bmp_item", "bmp_scr", "bmp_cube"});
   for (const Picture& picture : AllPictures())
     ok = WriteFile(base / picture.folder / (std::string(picture.name) + ".bmp"),
-                   EncodeBmp(PaintPicture(picture))) && ok;
-  ok = WriteFile(base / "sound" / "Dreamy Space Beat.raw",
-                 EncodeRawSound(ComposeDreamySpaceBeat(), "VAULTRUN raw sound: Dreamy Space Beat, "
-                                                          "16-bit mono 44100 Hz")) && ok;
-  ok = WriteFile(base / "sound" / "tecnotica.raw",
-                 EncodeRawSound(ComposeTecnotica(), "VAULTRUN raw sound: tecnotica, "
-                                                    "16-bit mono 44100 Hz")) && ok;
+                   EncodeBmp(PaintPicture(picture))) &&
+         ok;
   return ok;
+}
+
+bool WriteSounds(const std::string& root) {
+  const std::filesystem::path base(root);
+  bool ok = MakeFolders(base, {"sound"});
+  ok = WriteFile(base / "sound" / "Dreamy Space Beat.raw",
+                 EncodeRawSound(ComposeDreamySpaceBeat(),
+                                "VAULTRUN raw sound: Dreamy Space Beat, 16-bit mono 44100 Hz")) &&
+       ok;
+  ok = WriteFile(base / "sound" / "tecnotica.raw",
+                 EncodeRawSound(ComposeTecnotica(),
+                                "VAULTRUN raw sound: tecnotica, 16-bit mono 44100 Hz")) &&
+       ok;
+  return ok;
+}
+
+bool WriteAllAssets(const std::string& root) {
+  // The map folder is where the game saves its worlds: made if missing, never emptied.
+  bool ok = MakeFolders(std::filesystem::path(root), {"map"});
+  ok = WritePictures(root) && ok;
+  return WriteSounds(root) && ok;
 }
 
 }  // namespace assets
