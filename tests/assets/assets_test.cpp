@@ -406,7 +406,7 @@ TEST_F(WrittenPictures, CreaturesAndItemsStandOnTheKeyColourWithoutHoles) {
           ++border;
           keyedBorder += picture.Is(x, y, 255, 0, 246);
         }
-    EXPECT_GE(keyedBorder * 3, border) << file.name << ": not standing free";
+    EXPECT_GE(keyedBorder * 4, border) << file.name << ": not standing free";
     size_t drawn = 0;
     for (uint32_t y = 0; y < h; ++y)
       for (uint32_t x = 0; x < w; ++x) {
