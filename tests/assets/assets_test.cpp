@@ -462,6 +462,10 @@ TEST_F(WrittenAssets, WritingAgainGivesTheSameBytesAndKeepsTheMaps) {
   fs::create_directories(again / "map");
   const std::string saved = "a saved overworld";
   std::ofstream(again / "map" / "3.overworld", std::ios::binary) << saved;
+  // An empty file under another spelling, as an open-always of a missing picture leaves
+  // behind; matched exactly, it would hide the real picture from the loader.
+  fs::create_directories(again / "bmp_cube");
+  std::ofstream(again / "bmp_cube" / "brickold2.bmp", std::ios::binary).flush();
   ASSERT_TRUE(assets::WriteAllAssets(again.string()));
 
   std::vector<uint8_t> map = ReadAll(again / "map" / "3.overworld");
@@ -475,6 +479,13 @@ TEST_F(WrittenAssets, WritingAgainGivesTheSameBytesAndKeepsTheMaps) {
     ++compared;
   }
   EXPECT_EQ(compared, DistinctListedFiles() + 2);  // the pictures and the two sounds
+  std::vector<std::string> spellings;
+  for (const auto& entry : fs::directory_iterator(again / "bmp_cube"))
+    if (Lower(entry.path().filename().string()) == "brickold2.bmp")
+      spellings.push_back(entry.path().filename().string());
+  ASSERT_EQ(spellings.size(), 1u);
+  EXPECT_EQ(spellings[0], "BRICKOLD2.bmp");
+  EXPECT_GT(fs::file_size(again / "bmp_cube" / "BRICKOLD2.bmp"), 54u);
   fs::remove_all(again);
 }
 

@@ -1,8 +1,11 @@
 // Writing the working directory: every picture of the families, both sounds, the map folder.
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
+#include <string>
+#include <vector>
 
 #include "tools/assets/assets.h"
 
@@ -10,7 +13,31 @@ namespace assets {
 
 namespace {
 
+bool SameIgnoringCase(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(a[i])) !=
+        std::tolower(static_cast<unsigned char>(b[i])))
+      return false;
+  return true;
+}
+
+// The program finds its files without regard to case and prefers an exact match, so another
+// spelling of one of our names (say an empty "brickold2.bmp" that an earlier run created when
+// the file was missing) would stand in front of what is written here: it goes.
+void RemoveOtherSpellings(const std::filesystem::path& path) {
+  std::error_code error;
+  const std::string name = path.filename().string();
+  std::vector<std::filesystem::path> doomed;
+  for (const auto& entry : std::filesystem::directory_iterator(path.parent_path(), error)) {
+    std::string other = entry.path().filename().string();
+    if (other != name && SameIgnoringCase(other, name)) doomed.push_back(entry.path());
+  }
+  for (const auto& stale : doomed) std::filesystem::remove(stale, error);
+}
+
 bool WriteFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
+  RemoveOtherSpellings(path);
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
   file.write(reinterpret_cast<const char*>(bytes.data()),
              static_cast<std::streamsize>(bytes.size()));
