@@ -1,5 +1,7 @@
 // The item pictures of ".\bmp_item": 32 x 32 icons on the key colour (weapons, potions, robes,
 // armours, bags) and the inventory frame pieces.
+#include <algorithm>
+#include <cstdlib>
 #include <utility>
 
 #include "tools/assets/assets.h"
@@ -44,19 +46,30 @@ struct Sword {
 
 // The blade from (gx, gy) outwards along (dx, dy) = (1, -1) or (-1, 1).
 void DrawBlade(Canvas& c, const Sword& s, int gx, int gy, int dir) {
+  int px = gx, py = gy;
   for (int i = 1; i <= s.length; ++i) {
     int bend = s.curve * i * i / (s.length * s.length);
     int x = gx + dir * i + bend, y = gy - dir * i + bend;
+    // Where the curve turns the blade towards the horizontal, its width is laid out upright
+    // instead of sideways, or the blade would thin to a line.
+    bool flat = std::abs(x - px) > std::abs(y - py);
     int width = s.width;
     if (s.tip == Tip::Point && s.length - i + 1 < width) width = s.length - i + 1;
     int lo = -(width - 1) / 2, hi = width / 2;
-    for (int j = lo; j <= hi; ++j) {
-      // The upper-left side catches the light, the lower-right falls into shadow.
-      Rgb colour = j < 0 ? Shade(s.metal, 34) : (j > 0 ? Shade(s.metal, -34) : s.metal);
-      if (j == hi && width > 1) colour = Shade(s.metal, -52);
-      if (s.fuller && j == 0 && width >= 3 && i < s.length - 2) colour = Shade(s.metal, -20);
-      Plot(c, x + j, y, colour);
+    // Walk from the previous centre so a bend leaves no gap.
+    int steps = std::max(std::abs(x - px), std::abs(y - py));
+    for (int k = 1; k <= steps; ++k) {
+      int cx = px + (x - px) * k / steps, cy = py + (y - py) * k / steps;
+      for (int j = lo; j <= hi; ++j) {
+        // The upper-left side catches the light, the lower-right falls into shadow.
+        Rgb colour = j < 0 ? Shade(s.metal, 34) : (j > 0 ? Shade(s.metal, -34) : s.metal);
+        if (j == hi && width > 1) colour = Shade(s.metal, -52);
+        if (s.fuller && j == 0 && width >= 3 && i < s.length - 2) colour = Shade(s.metal, -20);
+        Plot(c, flat ? cx : cx + j, flat ? cy + j : cy, colour);
+      }
     }
+    px = x;
+    py = y;
   }
 }
 
