@@ -39,7 +39,12 @@ void Masonry(Canvas& c, Rng& rng, int blockW, int blockH, int shift, Rgb mortar,
              int toneCount, int noise) {
   const int columns = Side / blockW, courses = Side / blockH;
   std::vector<Rgb> blockColour(static_cast<size_t>(columns * courses));
-  for (Rgb& colour : blockColour) colour = Shade(tones[rng.Below(toneCount)], rng.Range(-10, 10));
+  // One draw per statement: the order in which a call's arguments are evaluated is the
+  // compiler's choice, and the pictures must not depend on it.
+  for (Rgb& colour : blockColour) {
+    Rgb tone = tones[rng.Below(toneCount)];
+    colour = Shade(tone, rng.Range(-10, 10));
+  }
   for (int y = 0; y < Side; ++y) {
     for (int x = 0; x < Side; ++x) {
       int course = y / blockH;
@@ -152,8 +157,10 @@ void Dirt(Canvas& c, Rng& rng) {
   const Rgb base{122, 88, 58};
   FillRect(c, 0, 0, Side - 1, Side - 1, base);
   Speckle(c, rng, 0, 0, Side - 1, Side - 1, 13);
-  for (int i = 0; i < 40; ++i)
-    BlobWrap(c, rng.Below(Side), rng.Below(Side), rng.Range(1, 4), Shade(base, rng.Range(-24, 12)));
+  for (int i = 0; i < 40; ++i) {
+    int x = rng.Below(Side), y = rng.Below(Side), r = rng.Range(1, 4);
+    BlobWrap(c, x, y, r, Shade(base, rng.Range(-24, 12)));
+  }
   Speckle(c, rng, 0, 0, Side - 1, Side - 1, 6);
   // Pebbles, lit from the upper left with a shadow under them.
   for (int i = 0; i < 26; ++i) {

@@ -321,7 +321,10 @@ void DrawSkeleton(Canvas& canvas, Rng& rng, const Skeleton& look) {
     int top = look.big ? 0 : 1;
     StampMirrored(canvas, 0, top, {"......mm", ".....mmm", ".......n"},
                   {{'m', look.helmetColour}, {'n', Shade(look.helmetColour, -40)}});
-    if (!look.big) Plot(canvas, 4, 2, look.helmetColour), Plot(canvas, 11, 2, look.helmetColour);
+    if (!look.big) {
+      Plot(canvas, 4, 2, look.helmetColour);
+      Plot(canvas, 11, 2, look.helmetColour);
+    }
   }
   if (look.horns) {
     StampMirrored(canvas, 0, 0, {"...H....", "....H..."}, {{'H', Rgb{200, 190, 160}}});

@@ -127,7 +127,6 @@ void Mountain(Canvas& c, Rng& rng, bool high) {
   }
   FillTriangle(c, 0, 15, 7, peak, 7, 15, lit);
   FillTriangle(c, 7, peak, 15, 15, 7, 15, dark);
-  Speckle(c, rng, 0, peak, 15, 15, 0);
   // Ridges.
   Line(c, 7, peak + 2, 5, peak + 6, Shade(lit, -26));
   Line(c, 9, peak + 5, 11, peak + 9, Shade(dark, -20));
@@ -181,16 +180,19 @@ void Ruin(Canvas& c, Rng& rng) {
   FillRect(c, 5, 11, 8, 12, wall);
   Plot(c, 7, 3, Rgb{100, 140, 70});
   Plot(c, 8, 3, Rgb{100, 140, 70});
-  Speckle(c, rng, 2, 3, 12, 12, 0);
+  // Sunlit tops of the walls, weathered faces below them.
+  const Canvas plan = c;
   for (int y = 3; y <= 12; ++y)
     for (int x = 2; x <= 12; ++x)
-      if (PixelAt(c, x, y) == wall) {
-        bool top = PixelAt(c, x, y - 1) != wall;
-        Plot(c, x, y, Shade(wall, top ? 30 : rng.Range(-12, 6)));
+      if (PixelAt(plan, x, y) == wall) {
+        bool top = PixelAt(plan, x, y - 1) != wall;
+        Plot(c, x, y, Shade(wall, top ? 30 : rng.Range(-16, 4)));
       }
   // Rubble and a fallen column.
-  for (int i = 0; i < 7; ++i)
-    Plot(c, rng.Range(4, 14), rng.Range(6, 15), Shade(wall, rng.Range(-40, 0)));
+  for (int i = 0; i < 7; ++i) {
+    int x = rng.Range(4, 14), y = rng.Range(6, 15);
+    Plot(c, x, y, Shade(wall, rng.Range(-40, 0)));
+  }
   Line(c, 8, 14, 13, 11, Rgb{200, 196, 186});
   Line(c, 8, 15, 13, 12, Rgb{140, 136, 130});
 }
@@ -211,7 +213,6 @@ void CastleSite(Canvas& c, Rng& rng) {
   FillRect(c, 7, 10, 8, 10, DarkHole);
   Plot(c, 7, 4, DarkHole);
   Plot(c, 8, 4, DarkHole);
-  Speckle(c, rng, 0, 1, 15, 14, 0);
   Flag(c, 8, 1, Rgb{220, 40, 40});
 }
 

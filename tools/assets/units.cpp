@@ -562,7 +562,7 @@ void AddUnitPictures(std::vector<Picture>& out) {
   add("unit_squeletton_zombi_wounded",
       [](Canvas& c, Rng& r) { ZombieSkeleton(c, r, Rot::Wounded); });
   add("unit_squeletton_zombi", [](Canvas& c, Rng& r) { ZombieSkeleton(c, r, Rot::Patches); });
-  add("unit_mage", Mage);  // also loaded into the player's mage slot
+  add("unit_mage", Mage);  // one file for both of its slots
   add("unit_squeletton_sturdy", [](Canvas& c, Rng& r) {
     Skeleton s;
     s.bone = {236, 216, 160};
