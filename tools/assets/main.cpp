@@ -1,11 +1,13 @@
-// vaultrun-assets: writes the program's pictures and sounds into a working directory.
+// vaultrun-assets <folder>: writes every picture and sound the program reads, and the empty map
+// folder, into <folder> (the build folder, which is the program's working directory).
 #include <cstdio>
-#include <filesystem>
+
+#include "tools/assets/assets.h"
 
 int main(int argc, char** argv) {
-  std::filesystem::path root = argc > 1 ? argv[1] : ".";
-  for (const char* folder : {"bmp_cross", "bmp_unit", "bmp_land", "bmp_dungeon", "bmp_structure",
-                             "bmp_item", "bmp_scr", "bmp_cube", "sound", "map"})
-    std::filesystem::create_directories(root / folder);
-  return 0;
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: vaultrun-assets <folder>\n");
+    return 2;
+  }
+  return assets::WriteAllAssets(argv[1]) ? 0 : 1;
 }

@@ -45,6 +45,7 @@ void WorldStartUp() {
 }
 
 int main(int argc, char** argv) {
+  if (argc > 0) WorldProgramPath = argv[0];
   if (argc < 2) {
     PrintUsage(stderr);
     return 2;

@@ -13,8 +13,9 @@ int WorldLoot(int argc, char** argv);
 int WorldNames(int argc, char** argv);
 int WorldItems(int argc, char** argv);
 int WorldTone(int argc, char** argv);
-// world_explore.cpp
+// world_explore.cpp: starts vaultrun-explore beside this program (WorldProgramPath is argv[0])
 int WorldExplore(int argc, char** argv);
+extern const char* WorldProgramPath;
 
 // The real game-data start-up on the headless backend: render size 320 x 240, InitGameData
 // (texture lists included), run once before a subcommand touches the game layer.
