@@ -101,22 +101,33 @@ void PairEdges(uint32_t slot, DrawSpan drawSpan) {
   double W = SlotWidth(slot);
   double a = 0;
   if (nL > nR) {
-    double ratio = nR / nL;
+    double ratio = nR / nL, rowRate = W / nL;
     for (int i = 0; i < nL; ++i) {
       int j = static_cast<int>(a);
-      int32_t row = static_cast<int32_t>(W / nL * i);
+      int32_t row = static_cast<int32_t>(rowRate * i);
       drawSpan(i, j, row);
       a += ratio;
     }
   } else {
-    double ratio = nL / nR;
+    double ratio = nL / nR, rowRate = W / nR;
     for (int j = 0; j < nR; ++j) {
       int i = static_cast<int>(a);
-      int32_t row = static_cast<int32_t>(W / nR * j);
+      int32_t row = static_cast<int32_t>(rowRate * j);
       drawSpan(i, j, row);
       a += ratio;
     }
   }
+}
+
+// True when no point of the line can pass the frame test. The major coordinate steps by exactly
+// 1 between the two ends; the minor one accumulates its step and so strays from the box of the
+// two ends only by rounding, far below the margin.
+bool LineWhollyOutside(double x0, double y0, double x1, double y1) {
+  double margin = 0.01 + 1e-5 * (std::fabs(x0) + std::fabs(x1) + std::fabs(y0) + std::fabs(y1));
+  double left = x0 < x1 ? x0 : x1, right = x0 < x1 ? x1 : x0;
+  double bottom = y0 < y1 ? y0 : y1, top = y0 < y1 ? y1 : y0;
+  return right + margin < 2 || left - margin >= RenderWidth - 2 || top + margin < 2 ||
+         bottom - margin >= RenderHeight - 2;
 }
 
 void PlotLinePoint(double x, double y, double z, double storedDepth, uint32_t maskValue) {
@@ -175,6 +186,7 @@ void DrawDepthLine(double x0, double y0, double z0, double x1, double y1, double
                    uint32_t maskValue) {
   double ax = std::fabs(x1 - x0), ay = std::fabs(y1 - y0), dz = z1 - z0;
   if (!(ax <= LineExtentLimit && ay <= LineExtentLimit)) return;
+  if (LineWhollyOutside(x0, y0, x1, y1)) return;
   double bias = LineDepthBias;
   double x = x0, y = y0, z = z0;
   if (ax >= ay) {

@@ -1,5 +1,18 @@
 // Span rasterizer and depth test.
+//
+// The innermost loop of the renderer. A span steps one pixel of length at a time from a sample
+// of a face's left edge to one of its right edge; every pixel is tested against the outline
+// mask, the near plane and the depth buffer before any texel is read or light evaluated.
+//
+// The loop below produces exactly the pixels of the plain walk (every step recomputed as
+// start + s * step, the column accumulated by addition, the colour worked out per written
+// pixel); what it saves is work whose outcome is already known:
+// - a span whose points all lie beyond one side of the drawable area is not walked at all;
+// - the near test and the colour are shared by the five pixels of a coarse cross;
+// - the switches, the texture row and the light's position-only terms are fixed per span, so
+//   they are looked up once instead of per pixel.
 #include <cmath>
+#include <cstring>
 
 #include "data/data.h"
 #include "engine/engine.h"
@@ -7,100 +20,228 @@
 #include "shell/runtime.h"
 
 int32_t FlatColour[3] = {0, 0, 0};
+uint64_t* SpanStepCounter = nullptr;
 
 namespace {
 
+// A face whose slot holds no image is drawn in this grey, standing in for the texel: lighting
+// treats it as it would treat a texel, and with texturing off the face uses FlatColour as usual.
 constexpr uint8_t MissingTextureColour[3] = {128, 128, 128};
+
+// The projection bounds every span end to -320..640 by -320..560, so no span is longer than
+// about 1400 pixels. A longer one (or one whose length is not a number) can only come from a
+// caller that broke that rule; it is dropped rather than walked for ever.
 constexpr double SpanLengthLimit = 65536.0;
 
-struct SpanTexture {
+// Truncation toward zero with the x86 rule for values outside the 32-bit range (0x80000000),
+// as DoubleToInt32 does; kept here so the compiler can inline it into the pixel loop.
+inline int32_t Trunc(double value) {
+  if (!(value > -2147483649.0 && value < 2147483648.0)) return INT32_MIN;
+  return static_cast<int32_t>(value);
+}
+
+// ---- Texture -------------------------------------------------------------------------------
+
+// The texture row of one span. The texel of column c is at (row * W + c) * 3 as long as that
+// lies inside the image; an offset past the image's last pixel (a column that ran past the end
+// of the last row, or a non-finite column) reads the last pixel instead, and an image shorter
+// than it is wide repeats its top stored row for the rows it lacks. Neither happens with a square
+// image and columns inside the row, so those read exactly the texel the formula names.
+struct TextureRow {
+  const uint8_t* pixels;  // null: the slot holds no image
+  int64_t rowStart;       // pixel index of column 0 of the row
+  int64_t lastPixel;      // pixel index of the image's last pixel
+  double room;            // columns from the row start to the end of the image
+};
+
+struct SlotImage {
   const uint8_t* pixels;
   uint32_t width, height;
 };
 
-SpanTexture TextureOf(uint32_t slot) {
-  if (!TextureSlotTable || slot >= TextureSlotCount) return SpanTexture{nullptr, 0, 0};
+SlotImage ImageOf(uint32_t slot) {
+  if (!TextureSlotTable || slot >= TextureSlotCount) return SlotImage{nullptr, 0, 0};
   const TextureSlot& s = TextureSlotTable[slot];
-  if (!s.pixels || s.width == 0 || s.height == 0) return SpanTexture{nullptr, s.width, 0};
-  return SpanTexture{s.pixels, s.width, s.height};
+  if (!s.pixels || s.width == 0 || s.height == 0) return SlotImage{nullptr, s.width, 0};
+  return SlotImage{s.pixels, s.width, s.height};
 }
 
-const uint8_t* TexelAt(const SpanTexture& texture, int32_t row, double col) {
-  if (!texture.pixels) return MissingTextureColour;
+TextureRow RowOf(const SlotImage& image, int32_t row) {
+  if (!image.pixels) return TextureRow{nullptr, 0, 0, 0};
   int64_t r = row;
-  if (r >= texture.height) r = texture.height - 1;
+  if (r >= image.height) r = image.height - 1;
   if (r < 0) r = 0;
-  int64_t pixelCount = int64_t{texture.width} * texture.height;
-  int64_t rowStart = r * texture.width;
-  double room = static_cast<double>(pixelCount - rowStart);
-  int64_t p = col >= 0 && col < room ? rowStart + static_cast<int64_t>(col) : pixelCount - 1;
-  return texture.pixels + 3 * p;
+  int64_t pixelCount = int64_t{image.width} * image.height;
+  int64_t rowStart = r * image.width;
+  return TextureRow{image.pixels, rowStart, pixelCount - 1,
+                    static_cast<double>(pixelCount - rowStart)};
 }
 
-int32_t Trunc(double value) { return DoubleToInt32(value); }
+inline const uint8_t* TexelAt(const TextureRow& row, double col) {
+  if (!row.pixels) return MissingTextureColour;
+  int64_t p = col >= 0 && col < row.room ? row.rowStart + static_cast<int64_t>(col) : row.lastPixel;
+  return row.pixels + 3 * p;
+}
 
-uint8_t ShadeByte(float value) { return static_cast<uint8_t>(Trunc(value)); }
+// ---- Shading -------------------------------------------------------------------------------
 
-void DrawPixelIfVisible(int32_t px, int32_t py, double cx, double cy, double z,
-                        const SpanTexture& texture, int32_t row, double col) {
-  int32_t p = py * RenderWidth + px;
-  if (LineMaskBuffer[p] != 0 || !(z < NearPlaneZ) || !(z >= DepthBuffer[p])) return;
-  uint8_t r, g, b;
-  if (LightingEnabled) {
-    ShadeColour c;
-    if (TexturingEnabled) {
-      const uint8_t* texel = TexelAt(texture, row, col);
-      c = ShadePoint(Trunc(cx), Trunc(cy), Trunc(z), texel[0], texel[1], texel[2]);
-    } else {
-      c = ShadePoint(Trunc(cx), Trunc(cy), Trunc(z), FlatColour[0], FlatColour[1], FlatColour[2]);
-    }
-    r = ShadeByte(c.red);
-    g = ShadeByte(c.green);
-    b = ShadeByte(c.blue);
-  } else if (TexturingEnabled) {
-    const uint8_t* texel = TexelAt(texture, row, col);
-    r = texel[0];
-    g = texel[1];
-    b = texel[2];
-  } else {
-    r = static_cast<uint8_t>(FlatColour[0]);
-    g = static_cast<uint8_t>(FlatColour[1]);
-    b = static_cast<uint8_t>(FlatColour[2]);
+// With one light the shade of a pixel is clamp(base + surface div 18) per channel, where base =
+// max(q, 0) * 17 / 18 and q = colour / k depends only on the point's position. The base terms
+// of recently shaded positions are kept in a small table, valid as long as the light's fields
+// are the ones they were computed from.
+struct ShadeCacheEntry {
+  int32_t px, py, pz;
+  uint32_t generation;
+  float base[3];
+};
+
+constexpr int ShadeCacheSize = 1024;
+ShadeCacheEntry ShadeCache[ShadeCacheSize];
+uint32_t ShadeCacheGeneration = 1;
+SceneLight ShadeCacheLight;
+
+// Called once per span: a light that moved or changed makes every cached term stale.
+void RefreshShadeCache() {
+  const SceneLight& light = LightTable[1];
+  if (std::memcmp(&light, &ShadeCacheLight, sizeof(SceneLight)) == 0) return;
+  std::memcpy(&ShadeCacheLight, &light, sizeof(SceneLight));
+  ShadeCacheGeneration += 1;
+  if (ShadeCacheGeneration == 0) {  // wrapped: no entry may look valid by accident
+    for (ShadeCacheEntry& entry : ShadeCache) entry.generation = 0;
+    ShadeCacheGeneration = 1;
   }
-  PutPixelRgb(px, py, r, g, b);
-  DepthBuffer[p] = z;
+}
+
+// The base terms of one position. A channel in which the light has no colour contributes
+// nothing wherever the point is: 0 / k is 0 or not a number, and neither is above the running 0.
+inline void ComputeSingleLightBase(int32_t px, int32_t py, int32_t pz, float base[3]) {
+  const SceneLight& light = ShadeCacheLight;
+  double d = static_cast<double>(std::fabs(light.camX - static_cast<float>(px))) +
+             static_cast<double>(std::fabs(light.camY - static_cast<float>(py))) +
+             static_cast<double>(std::fabs(light.camZ - static_cast<float>(pz)));
+  float k = static_cast<float>(d / light.range);
+  const float colour[3] = {light.red, light.green, light.blue};
+  for (int c = 0; c < 3; ++c) {
+    if (colour[c] == 0) {
+      base[c] = 0;
+      continue;
+    }
+    float q = colour[c] / k;
+    float acc = q > 0.0f ? q : 0.0f;
+    base[c] = acc * 17 / 18;
+  }
+}
+
+// Neighbouring samples of the fine fill shade the same positions again and again, so there the
+// table pays; the coarse fill meets a position about once and computes it directly.
+template <bool UseTable>
+inline void SingleLightBase(int32_t px, int32_t py, int32_t pz, float base[3]) {
+  if (!UseTable) {
+    ComputeSingleLightBase(px, py, pz, base);
+    return;
+  }
+  uint32_t hash = static_cast<uint32_t>(px) * 73856093u ^ static_cast<uint32_t>(py) * 19349663u ^
+                  static_cast<uint32_t>(pz) * 83492791u;
+  ShadeCacheEntry& entry = ShadeCache[(hash ^ (hash >> 15)) & (ShadeCacheSize - 1)];
+  if (entry.generation != ShadeCacheGeneration || entry.px != px || entry.py != py ||
+      entry.pz != pz) {
+    ComputeSingleLightBase(px, py, pz, entry.base);
+    entry.px = px;
+    entry.py = py;
+    entry.pz = pz;
+    entry.generation = ShadeCacheGeneration;
+  }
+  for (int c = 0; c < 3; ++c) base[c] = entry.base[c];
+}
+
+inline uint8_t ShadeByte(float value) { return static_cast<uint8_t>(Trunc(value)); }
+
+inline uint8_t BlendByte(float base, int32_t surface) {
+  float value = base + static_cast<float>(surface / 18);
+  if (value > 255) value = 255;
+  if (value < 0) value = 0;
+  return ShadeByte(value);
+}
+
+struct Rgb {
+  uint8_t r, g, b;
+};
+
+template <bool UseTable>
+inline Rgb LitColour(double cx, double cy, double z, int32_t sr, int32_t sg, int32_t sb) {
+  int32_t px = Trunc(cx), py = Trunc(cy), pz = Trunc(z);
+  if (LightCount == 1) {
+    float base[3];
+    SingleLightBase<UseTable>(px, py, pz, base);
+    return Rgb{BlendByte(base[0], sr), BlendByte(base[1], sg), BlendByte(base[2], sb)};
+  }
+  ShadeColour c = ShadePoint(px, py, pz, sr, sg, sb);
+  return Rgb{ShadeByte(c.red), ShadeByte(c.green), ShadeByte(c.blue)};
+}
+
+// ---- Spans ---------------------------------------------------------------------------------
+
+struct SpanEnds {
+  double x0, y0, cx0, cy0, cz0, x1, y1, cx1, cy1, cz1;
+};
+
+// True when every point of the span lies beyond one side of the drawable area, so that no pixel
+// can pass the frame test. A point is start + s * step with 0 <= s below the span's length (or
+// the crossing distance, which exceeds the length by no more than the single-precision rounding
+// of the coordinates); so it lies within the box of the two ends widened by that rounding. The
+// margin covers it many times over: 0.01 pixel plus 1e-5 of the coordinates' size.
+inline bool WhollyOutside(const SpanEnds& e) {
+  double margin =
+      0.01 + 1e-5 * (std::fabs(e.x0) + std::fabs(e.x1) + std::fabs(e.y0) + std::fabs(e.y1));
+  double left = e.x0 < e.x1 ? e.x0 : e.x1, right = e.x0 < e.x1 ? e.x1 : e.x0;
+  double bottom = e.y0 < e.y1 ? e.y0 : e.y1, top = e.y0 < e.y1 ? e.y1 : e.y0;
+  return right + margin < 1 || left - margin >= RenderWidth - 1 || top + margin < 1 ||
+         bottom - margin >= RenderHeight - 1;
 }
 
 int OutCode(double value, double high) { return value > high ? 1 : value < 0 ? -1 : 0; }
 
+// Distance from the start point to a crossing, in single precision throughout: both points
+// rounded to single precision, then the differences, squares, sum and root.
 float DistanceToCrossing(double x0, double y0, double crossX, double crossY) {
   float dx = static_cast<float>(crossX) - static_cast<float>(x0);
   float dy = static_cast<float>(crossY) - static_cast<float>(y0);
   return std::sqrt(dx * dx + dy * dy);
 }
 
-void DrawSpan(double x0, double y0, double cx0, double cy0, double cz0, double x1, double y1,
-              double cx1, double cy1, double cz1, int32_t row, uint32_t slot, bool triangle,
-              float baseLength) {
-  SpanTexture texture = TextureOf(slot);
-  double W = static_cast<int32_t>(texture.width);
-  double dx = x1 - x0, dy = y1 - y0;
+// Everything about a span that does not change along it.
+struct SpanWalk {
+  double s, sEnd, col, colStep;
+  double ux, uy, ucx, ucy, ucz;
+};
+
+// Steps, length, column rate and the run clipping: of the eight cases the first that holds cuts
+// the run at the crossing with the frame's edge. The cut only saves work; every pixel is still
+// tested in the walk.
+bool SetUpSpan(const SpanEnds& e, double W, bool triangle, float baseLength, SpanWalk* walk) {
+  double dx = e.x1 - e.x0, dy = e.y1 - e.y0;
   double len = static_cast<float>(std::sqrt(dx * dx + dy * dy));
-  if (!(len <= SpanLengthLimit)) return;
-  double ux = dx / len, uy = dy / len;
-  double ucx = (cx1 - cx0) / len, ucy = (cy1 - cy0) / len, ucz = (cz1 - cz0) / len;
+  if (!(len <= SpanLengthLimit)) return false;
+  walk->ux = dx / len;
+  walk->uy = dy / len;
+  walk->ucx = (e.cx1 - e.cx0) / len;
+  walk->ucy = (e.cy1 - e.cy0) / len;
+  walk->ucz = (e.cz1 - e.cz0) / len;
+  // A triangle whose first two corners share a pixel has a zero base and an infinite column
+  // rate; its columns then stay at 0, so each span takes the first texel of its row.
   double colStep = triangle ? 1 / (baseLength / W) : 1 / (len / W);
   if (!std::isfinite(colStep)) colStep = 0;
+  walk->colStep = colStep;
   double s = 0, col = 0, sEnd = len;
 
   double right = RenderWidth - 1, top = RenderHeight - 1;
-  int sx = OutCode(x0, right), ex = OutCode(x1, right);
-  int sy = OutCode(y0, top), ey = OutCode(y1, top);
+  int sx = OutCode(e.x0, right), ex = OutCode(e.x1, right);
+  int sy = OutCode(e.y0, top), ey = OutCode(e.y1, top);
   auto yCrossing = [&](double Y) {
-    return DistanceToCrossing(x0, y0, (Y - y0) / (dy / dx) + x0, Y);
+    return DistanceToCrossing(e.x0, e.y0, (Y - e.y0) / (dy / dx) + e.x0, Y);
   };
   auto xCrossing = [&](double X) {
-    return DistanceToCrossing(x0, y0, X, (X - x0) / (dx / dy) + y0);
+    return DistanceToCrossing(e.x0, e.y0, X, (X - e.x0) / (dx / dy) + e.y0);
   };
   if (sy == 0 && ey == 1) {
     sEnd = yCrossing(top);
@@ -123,48 +264,131 @@ void DrawSpan(double x0, double y0, double cx0, double cy0, double cz0, double x
     s = xCrossing(0);
     col = s * colStep;
   }
+  walk->s = s;
+  walk->sEnd = sEnd;
+  walk->col = col;
+  return true;
+}
 
-  while (sEnd > s) {
-    double x = x0 + s * ux, y = y0 + s * uy;
-    double cx = cx0 + s * ucx, cy = cy0 + s * ucy, z = cz0 + s * ucz;
-    if (x >= 1 && y >= 1 && x < RenderWidth - 1 && y < RenderHeight - 1) {
-      int32_t px = static_cast<int32_t>(x), py = static_cast<int32_t>(y);
-      DrawPixelIfVisible(px, py, cx, cy, z, texture, row, col);
-      if (CoarseFillEnabled) {
-        DrawPixelIfVisible(px, py + 1, cx, cy, z, texture, row, col);
-        DrawPixelIfVisible(px, py - 1, cx, cy, z, texture, row, col);
-        DrawPixelIfVisible(px + 1, py, cx, cy, z, texture, row, col);
-        DrawPixelIfVisible(px - 1, py, cx, cy, z, texture, row, col);
+// The steps of a set-up span, for the benchmarks' count of span pixels visited.
+uint64_t StepCount(const SpanWalk& walk) {
+  uint64_t steps = 0;
+  for (double s = walk.s; walk.sEnd > s; s += 1) ++steps;
+  return steps;
+}
+
+template <bool Lighting, bool Texturing, bool Coarse>
+void WalkSpan(const SpanEnds& e, SpanWalk walk, const TextureRow& row) {
+  const int32_t width = RenderWidth;
+  const double xLimit = RenderWidth - 1, yLimit = RenderHeight - 1;
+  const double nearZ = NearPlaneZ;
+  double* const depth = DepthBuffer;
+  const uint32_t* const mask = LineMaskBuffer;
+  uint8_t* const frame = FrameBuffer;
+  double s = walk.s, col = walk.col;
+  while (walk.sEnd > s) {
+    double x = e.x0 + s * walk.ux, y = e.y0 + s * walk.uy;
+    if (x >= 1 && y >= 1 && x < xLimit && y < yLimit) {
+      double z = e.cz0 + s * walk.ucz;
+      // The near test is the same for the whole cross; the colour is worked out once, for the
+      // first of its pixels that is drawn.
+      if (z < nearZ) {
+        int32_t p = static_cast<int32_t>(y) * width + static_cast<int32_t>(x);
+        bool haveColour = false;
+        Rgb colour{0, 0, 0};
+        auto plot = [&](int32_t q) {
+          if (mask[q] != 0 || !(z >= depth[q])) return;
+          if (!haveColour) {
+            haveColour = true;
+            if (Lighting) {
+              double cx = e.cx0 + s * walk.ucx, cy = e.cy0 + s * walk.ucy;
+              if (Texturing) {
+                const uint8_t* texel = TexelAt(row, col);
+                colour = LitColour<!Coarse>(cx, cy, z, texel[0], texel[1], texel[2]);
+              } else {
+                colour = LitColour<!Coarse>(cx, cy, z, FlatColour[0], FlatColour[1], FlatColour[2]);
+              }
+            } else if (Texturing) {
+              const uint8_t* texel = TexelAt(row, col);
+              colour = Rgb{texel[0], texel[1], texel[2]};
+            } else {
+              colour = Rgb{static_cast<uint8_t>(FlatColour[0]), static_cast<uint8_t>(FlatColour[1]),
+                           static_cast<uint8_t>(FlatColour[2])};
+            }
+          }
+          uint8_t* out = frame + 4 * static_cast<size_t>(q);
+          out[0] = colour.r;
+          out[1] = colour.g;
+          out[2] = colour.b;
+          out[3] = 255;
+          depth[q] = z;
+        };
+        plot(p);
+        if (Coarse) {
+          plot(p + width);
+          plot(p - width);
+          plot(p + 1);
+          plot(p - 1);
+        }
       }
     }
-    col = col + colStep;
+    col = col + walk.colStep;
     s = s + 1;
   }
+}
+
+using SpanWalker = void (*)(const SpanEnds&, SpanWalk, const TextureRow&);
+
+SpanWalker ChooseWalker() {
+  static constexpr SpanWalker Walkers[8] = {
+      WalkSpan<false, false, false>, WalkSpan<false, false, true>, WalkSpan<false, true, false>,
+      WalkSpan<false, true, true>,   WalkSpan<true, false, false>, WalkSpan<true, false, true>,
+      WalkSpan<true, true, false>,   WalkSpan<true, true, true>,
+  };
+  int index = (LightingEnabled ? 4 : 0) + (TexturingEnabled ? 2 : 0) + (CoarseFillEnabled ? 1 : 0);
+  return Walkers[index];
+}
+
+void DrawSpan(const SpanEnds& e, int32_t row, uint32_t slot, bool triangle, float baseLength) {
+  if (!SpanStepCounter && WhollyOutside(e)) return;
+  SlotImage image = ImageOf(slot);
+  SpanWalk walk;
+  if (!SetUpSpan(e, static_cast<int32_t>(image.width), triangle, baseLength, &walk)) return;
+  if (SpanStepCounter) {
+    *SpanStepCounter += StepCount(walk);
+    if (WhollyOutside(e)) return;
+  }
+  if (LightingEnabled && LightCount == 1) RefreshShadeCache();
+  ChooseWalker()(e, walk, RowOf(image, row));
 }
 
 }  // namespace
 
 void DrawQuadSpan(double x0, double y0, double cx0, double cy0, double cz0, double x1, double y1,
                   double cx1, double cy1, double cz1, int32_t row, uint32_t slot) {
-  DrawSpan(x0, y0, cx0, cy0, cz0, x1, y1, cx1, cy1, cz1, row, slot, false, 0);
+  DrawSpan(SpanEnds{x0, y0, cx0, cy0, cz0, x1, y1, cx1, cy1, cz1}, row, slot, false, 0);
 }
 
 void DrawTriangleSpan(double x0, double y0, double cx0, double cy0, double cz0, double x1,
                       double y1, double cx1, double cy1, double cz1, int32_t row, uint32_t slot,
                       float baseLength) {
-  DrawSpan(x0, y0, cx0, cy0, cz0, x1, y1, cx1, cy1, cz1, row, slot, true, baseLength);
+  DrawSpan(SpanEnds{x0, y0, cx0, cy0, cz0, x1, y1, cx1, cy1, cz1}, row, slot, true, baseLength);
 }
 
+// Each light lifts the running colour to its own contribution where that is brighter, then the
+// surface is blended in and the result clamped, once per light: with several lights the order
+// of the lights matters.
 ShadeColour ShadePoint(int32_t px, int32_t py, int32_t pz, int32_t sr, int32_t sg, int32_t sb) {
   float acc[3] = {0, 0, 0};
-  int32_t surface[3] = {sr, sg, sb};
+  const int32_t surface[3] = {sr, sg, sb};
   for (int32_t j = 1; j <= LightCount; ++j) {
     const SceneLight& light = LightTable[j];
+    // Manhattan distance: each difference in single precision, the sum in double.
     double d = static_cast<double>(std::fabs(light.camX - static_cast<float>(px))) +
                static_cast<double>(std::fabs(light.camY - static_cast<float>(py))) +
                static_cast<double>(std::fabs(light.camZ - static_cast<float>(pz)));
     float k = static_cast<float>(d / light.range);
-    float colour[3] = {light.red, light.green, light.blue};
+    const float colour[3] = {light.red, light.green, light.blue};
     for (int c = 0; c < 3; ++c) {
       float q = colour[c] / k;
       if (q > acc[c]) acc[c] = q;
