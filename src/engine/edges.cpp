@@ -130,6 +130,27 @@ bool LineWhollyOutside(double x0, double y0, double x1, double y1) {
          bottom - margin >= RenderHeight - 2;
 }
 
+// True when no span of the face can reach the frame. Every span runs between samples of the
+// two edges, and every sample lies in the box of the four corners (a corner plus a fraction of
+// its edge, off by rounding far below a millionth of a pixel). The span rasterizer drops a span
+// whose ends lie beyond one side of the frame by 0.01 pixel plus 1e-5 of their coordinates'
+// size; a face beyond a side by twice that and more has only such spans. The edges are walked
+// all the same, so the edge lists hold this face's samples as always.
+bool FaceWhollyOutside() {
+  const FaceCorner* corners[4] = {&CornerA, &CornerB, &CornerC, &CornerD};
+  double left = CornerA.px, right = CornerA.px, bottom = CornerA.py, top = CornerA.py, size = 0;
+  for (const FaceCorner* c : corners) {
+    left = c->px < left ? c->px : left;
+    right = c->px > right ? c->px : right;
+    bottom = c->py < bottom ? c->py : bottom;
+    top = c->py > top ? c->py : top;
+    size = std::fmax(size, std::fmax(std::fabs(c->px), std::fabs(c->py)));
+  }
+  double margin = 0.02 + 1e-4 * size;
+  return right + margin < 1 || left - margin >= RenderWidth - 1 || top + margin < 1 ||
+         bottom - margin >= RenderHeight - 1;
+}
+
 void PlotLinePoint(double x, double y, double z, double storedDepth, uint32_t maskValue) {
   if (!(x >= 2 && x < RenderWidth - 2 && y >= 2 && y < RenderHeight - 2)) return;
   if (!(z < NearPlaneZ)) return;
@@ -163,6 +184,7 @@ void WalkRightEdgeCoarse() { WalkEdge(CornerB, CornerD, RightEdge, false); }
 
 void FillQuadFace(uint32_t textureSlot) {
   WalkEdges();
+  if (!SpanStepCounter && FaceWhollyOutside()) return;
   PairEdges(textureSlot, [textureSlot](int i, int j, int32_t row) {
     DrawQuadSpan(LeftEdge.px[i], LeftEdge.py[i], LeftEdge.camX[i], LeftEdge.camY[i],
                  LeftEdge.camZ[i], RightEdge.px[j], RightEdge.py[j], RightEdge.camX[j],
@@ -172,6 +194,7 @@ void FillQuadFace(uint32_t textureSlot) {
 
 void FillTriangleFace(uint32_t textureSlot, float baseLength) {
   WalkEdges();
+  if (!SpanStepCounter && FaceWhollyOutside()) return;
   PairEdges(textureSlot, [textureSlot, baseLength](int i, int j, int32_t row) {
     DrawTriangleSpan(LeftEdge.px[i], LeftEdge.py[i], LeftEdge.camX[i], LeftEdge.camY[i],
                      LeftEdge.camZ[i], RightEdge.px[j], RightEdge.py[j], RightEdge.camX[j],

@@ -9,8 +9,10 @@
 // pixel); what it saves is work whose outcome is already known:
 // - a span whose points all lie beyond one side of the drawable area is not walked at all;
 // - the near test and the colour are shared by the five pixels of a coarse cross;
-// - the switches, the texture row and the light's position-only terms are fixed per span, so
-//   they are looked up once instead of per pixel.
+// - the switches, the texture row and the light are read once per span instead of per pixel;
+// - with one light, the light's terms are kept per distance, since a frame meets few distinct
+//   distances.
+// The tests compare frames of random scenes with a plain implementation, byte for byte.
 #include <cmath>
 #include <cstring>
 
@@ -86,25 +88,33 @@ inline const uint8_t* TexelAt(const TextureRow& row, double col) {
 // ---- Shading -------------------------------------------------------------------------------
 
 // With one light the shade of a pixel is clamp(base + surface div 18) per channel, where base =
-// max(q, 0) * 17 / 18 and q = colour / k depends only on the point's position. The base terms
-// of recently shaded positions are kept in a small table, valid as long as the light's fields
-// are the ones they were computed from.
+// max(q, 0) * 17 / 18 and q = colour / k, k = d / range. The base terms depend on the point only
+// through its Manhattan distance d from the light, and d takes few distinct values in a frame
+// (whole distances plus a few fractions from the light's position), so the terms of recently
+// met distances are kept in a small table, valid while the light's fields are the ones they
+// were computed from.
 struct ShadeCacheEntry {
-  int32_t px, py, pz;
+  uint64_t distanceBits;
   uint32_t generation;
   float base[3];
 };
 
-constexpr int ShadeCacheSize = 1024;
+constexpr int ShadeCacheSize = 4096;
 ShadeCacheEntry ShadeCache[ShadeCacheSize];
 uint32_t ShadeCacheGeneration = 1;
-SceneLight ShadeCacheLight;
+// The fields of light 1 that the shading reads, as they were when the cached terms were made.
+struct ShadeLight {
+  float camX, camY, camZ, range, red, green, blue;
+};
+ShadeLight ShadeCacheLight;
 
-// Called once per span: a light that moved or changed makes every cached term stale.
+// Called once per span: a light that moved or changed makes every cached term stale. The fields
+// are compared bit for bit, so even a change of sign of a zero counts.
 void RefreshShadeCache() {
-  const SceneLight& light = LightTable[1];
-  if (std::memcmp(&light, &ShadeCacheLight, sizeof(SceneLight)) == 0) return;
-  std::memcpy(&ShadeCacheLight, &light, sizeof(SceneLight));
+  const SceneLight& l = LightTable[1];
+  ShadeLight now{l.camX, l.camY, l.camZ, l.range, l.red, l.green, l.blue};
+  if (std::memcmp(&now, &ShadeCacheLight, sizeof(ShadeLight)) == 0) return;
+  ShadeCacheLight = now;
   ShadeCacheGeneration += 1;
   if (ShadeCacheGeneration == 0) {  // wrapped: no entry may look valid by accident
     for (ShadeCacheEntry& entry : ShadeCache) entry.generation = 0;
@@ -112,13 +122,10 @@ void RefreshShadeCache() {
   }
 }
 
-// The base terms of one position. A channel in which the light has no colour contributes
-// nothing wherever the point is: 0 / k is 0 or not a number, and neither is above the running 0.
-inline void ComputeSingleLightBase(int32_t px, int32_t py, int32_t pz, float base[3]) {
-  const SceneLight& light = ShadeCacheLight;
-  double d = static_cast<double>(std::fabs(light.camX - static_cast<float>(px))) +
-             static_cast<double>(std::fabs(light.camY - static_cast<float>(py))) +
-             static_cast<double>(std::fabs(light.camZ - static_cast<float>(pz)));
+// The base terms at distance d. A channel in which the light has no colour contributes nothing
+// wherever the point is: 0 / k is 0 or not a number, and neither is above the running 0.
+void ComputeSingleLightBase(double d, float base[3]) {
+  const ShadeLight& light = ShadeCacheLight;
   float k = static_cast<float>(d / light.range);
   const float colour[3] = {light.red, light.green, light.blue};
   for (int c = 0; c < 3; ++c) {
@@ -132,51 +139,75 @@ inline void ComputeSingleLightBase(int32_t px, int32_t py, int32_t pz, float bas
   }
 }
 
-// Neighbouring samples of the fine fill shade the same positions again and again, so there the
-// table pays; the coarse fill meets a position about once and computes it directly.
-template <bool UseTable>
-inline void SingleLightBase(int32_t px, int32_t py, int32_t pz, float base[3]) {
-  if (!UseTable) {
-    ComputeSingleLightBase(px, py, pz, base);
-    return;
+// What the walk reads to colour its pixels, copied out of the globals once per span: the pixel
+// writes go through byte pointers, which could alias any global, so values kept in globals
+// would be read again after every write.
+struct SpanShading {
+  bool singleLight;  // exactly one light: shade through the cache below
+  float lightX, lightY, lightZ;
+  uint32_t generation;  // of the cache entries that belong to this light
+  int32_t flat[3];      // FlatColour
+  TextureRow row;
+};
+
+SpanShading ShadingOfSpan(const TextureRow& row) {
+  SpanShading shading{};
+  shading.singleLight = LightingEnabled && LightCount == 1;
+  if (shading.singleLight) {
+    RefreshShadeCache();
+    shading.lightX = ShadeCacheLight.camX;
+    shading.lightY = ShadeCacheLight.camY;
+    shading.lightZ = ShadeCacheLight.camZ;
+    shading.generation = ShadeCacheGeneration;
   }
-  uint32_t hash = static_cast<uint32_t>(px) * 73856093u ^ static_cast<uint32_t>(py) * 19349663u ^
-                  static_cast<uint32_t>(pz) * 83492791u;
-  ShadeCacheEntry& entry = ShadeCache[(hash ^ (hash >> 15)) & (ShadeCacheSize - 1)];
-  if (entry.generation != ShadeCacheGeneration || entry.px != px || entry.py != py ||
-      entry.pz != pz) {
-    ComputeSingleLightBase(px, py, pz, entry.base);
-    entry.px = px;
-    entry.py = py;
-    entry.pz = pz;
-    entry.generation = ShadeCacheGeneration;
+  for (int c = 0; c < 3; ++c) shading.flat[c] = FlatColour[c];
+  shading.row = row;
+  return shading;
+}
+
+inline const float* SingleLightBase(const SpanShading& shading, int32_t px, int32_t py,
+                                    int32_t pz) {
+  // Manhattan distance: each difference in single precision, the sum in double.
+  double d = static_cast<double>(std::fabs(shading.lightX - static_cast<float>(px))) +
+             static_cast<double>(std::fabs(shading.lightY - static_cast<float>(py))) +
+             static_cast<double>(std::fabs(shading.lightZ - static_cast<float>(pz)));
+  uint64_t bits;
+  std::memcpy(&bits, &d, sizeof bits);
+  uint64_t hash = bits * 0x9E3779B97F4A7C15ull;
+  ShadeCacheEntry& entry = ShadeCache[hash >> (64 - 12)];
+  if (entry.generation != shading.generation || entry.distanceBits != bits) {
+    ComputeSingleLightBase(d, entry.base);
+    entry.distanceBits = bits;
+    entry.generation = shading.generation;
   }
-  for (int c = 0; c < 3; ++c) base[c] = entry.base[c];
+  return entry.base;
 }
 
 inline uint8_t ShadeByte(float value) { return static_cast<uint8_t>(Trunc(value)); }
 
+// The base is 0, positive or infinite, never not-a-number (it comes from q only where q > 0),
+// so the clamped value lies in 0 .. 255 and converts without a range test.
 inline uint8_t BlendByte(float base, int32_t surface) {
   float value = base + static_cast<float>(surface / 18);
   if (value > 255) value = 255;
   if (value < 0) value = 0;
-  return ShadeByte(value);
+  return static_cast<uint8_t>(static_cast<int32_t>(value));
 }
 
-struct Rgb {
-  uint8_t r, g, b;
-};
-
-template <bool UseTable>
-inline Rgb LitColour(double cx, double cy, double z, int32_t sr, int32_t sg, int32_t sb) {
+// The colour of a drawn pixel, red, green, blue and alpha 255.
+inline void LitColour(const SpanShading& shading, double cx, double cy, double z,
+                      const int32_t surface[3], uint8_t rgba[4]) {
   int32_t px = Trunc(cx), py = Trunc(cy), pz = Trunc(z);
-  if (LightCount == 1) {
-    float base[3];
-    SingleLightBase<UseTable>(px, py, pz, base);
-    return Rgb{BlendByte(base[0], sr), BlendByte(base[1], sg), BlendByte(base[2], sb)};
+  if (shading.singleLight) {
+    const float* base = SingleLightBase(shading, px, py, pz);
+    for (int c = 0; c < 3; ++c) rgba[c] = BlendByte(base[c], surface[c]);
+  } else {
+    ShadeColour shade = ShadePoint(px, py, pz, surface[0], surface[1], surface[2]);
+    rgba[0] = ShadeByte(shade.red);
+    rgba[1] = ShadeByte(shade.green);
+    rgba[2] = ShadeByte(shade.blue);
   }
-  ShadeColour c = ShadePoint(px, py, pz, sr, sg, sb);
-  return Rgb{ShadeByte(c.red), ShadeByte(c.green), ShadeByte(c.blue)};
+  rgba[3] = 255;
 }
 
 // ---- Spans ---------------------------------------------------------------------------------
@@ -278,66 +309,67 @@ uint64_t StepCount(const SpanWalk& walk) {
 }
 
 template <bool Lighting, bool Texturing, bool Coarse>
-void WalkSpan(const SpanEnds& e, SpanWalk walk, const TextureRow& row) {
+void WalkSpan(const SpanEnds& ends, const SpanWalk& walk, const SpanShading& shading) {
+  const double x0 = ends.x0, y0 = ends.y0, cx0 = ends.cx0, cy0 = ends.cy0, cz0 = ends.cz0;
+  const double ux = walk.ux, uy = walk.uy, ucx = walk.ucx, ucy = walk.ucy, ucz = walk.ucz;
+  const double colStep = walk.colStep, sEnd = walk.sEnd;
   const int32_t width = RenderWidth;
   const double xLimit = RenderWidth - 1, yLimit = RenderHeight - 1;
   const double nearZ = NearPlaneZ;
   double* const depth = DepthBuffer;
   const uint32_t* const mask = LineMaskBuffer;
   uint8_t* const frame = FrameBuffer;
+  const SpanShading sh = shading;
   double s = walk.s, col = walk.col;
-  while (walk.sEnd > s) {
-    double x = e.x0 + s * walk.ux, y = e.y0 + s * walk.uy;
+  while (sEnd > s) {
+    double x = x0 + s * ux, y = y0 + s * uy;
     if (x >= 1 && y >= 1 && x < xLimit && y < yLimit) {
-      double z = e.cz0 + s * walk.ucz;
-      // The near test is the same for the whole cross; the colour is worked out once, for the
-      // first of its pixels that is drawn.
+      double z = cz0 + s * ucz;
+      // The near test is the same for the whole cross. The five pixels are distinct and a
+      // write to one never changes another's test, so all are tested first; the colour is then
+      // worked out once for those that pass.
       if (z < nearZ) {
         int32_t p = static_cast<int32_t>(y) * width + static_cast<int32_t>(x);
-        bool haveColour = false;
-        Rgb colour{0, 0, 0};
-        auto plot = [&](int32_t q) {
-          if (mask[q] != 0 || !(z >= depth[q])) return;
-          if (!haveColour) {
-            haveColour = true;
-            if (Lighting) {
-              double cx = e.cx0 + s * walk.ucx, cy = e.cy0 + s * walk.ucy;
-              if (Texturing) {
-                const uint8_t* texel = TexelAt(row, col);
-                colour = LitColour<!Coarse>(cx, cy, z, texel[0], texel[1], texel[2]);
-              } else {
-                colour = LitColour<!Coarse>(cx, cy, z, FlatColour[0], FlatColour[1], FlatColour[2]);
-              }
-            } else if (Texturing) {
-              const uint8_t* texel = TexelAt(row, col);
-              colour = Rgb{texel[0], texel[1], texel[2]};
+        constexpr int Pixels = Coarse ? 5 : 1;
+        const int32_t cross[5] = {p, p + width, p - width, p + 1, p - 1};
+        unsigned passed = 0;
+        for (int k = 0; k < Pixels; ++k)
+          if (mask[cross[k]] == 0 && z >= depth[cross[k]]) passed |= 1u << k;
+        if (passed) {
+          uint8_t rgba[4];
+          if (Lighting) {
+            double cx = cx0 + s * ucx, cy = cy0 + s * ucy;
+            if (Texturing) {
+              const uint8_t* texel = TexelAt(sh.row, col);
+              const int32_t surface[3] = {texel[0], texel[1], texel[2]};
+              LitColour(sh, cx, cy, z, surface, rgba);
             } else {
-              colour = Rgb{static_cast<uint8_t>(FlatColour[0]), static_cast<uint8_t>(FlatColour[1]),
-                           static_cast<uint8_t>(FlatColour[2])};
+              LitColour(sh, cx, cy, z, sh.flat, rgba);
             }
+          } else if (Texturing) {
+            const uint8_t* texel = TexelAt(sh.row, col);
+            rgba[0] = texel[0];
+            rgba[1] = texel[1];
+            rgba[2] = texel[2];
+            rgba[3] = 255;
+          } else {
+            for (int c = 0; c < 3; ++c) rgba[c] = static_cast<uint8_t>(sh.flat[c]);
+            rgba[3] = 255;
           }
-          uint8_t* out = frame + 4 * static_cast<size_t>(q);
-          out[0] = colour.r;
-          out[1] = colour.g;
-          out[2] = colour.b;
-          out[3] = 255;
-          depth[q] = z;
-        };
-        plot(p);
-        if (Coarse) {
-          plot(p + width);
-          plot(p - width);
-          plot(p + 1);
-          plot(p - 1);
+          for (int k = 0; k < Pixels; ++k) {
+            if (!(passed & (1u << k))) continue;
+            std::memcpy(frame + 4 * static_cast<size_t>(cross[k]), rgba, 4);
+            depth[cross[k]] = z;
+          }
         }
       }
     }
-    col = col + walk.colStep;
+    col = col + colStep;
     s = s + 1;
   }
 }
 
-using SpanWalker = void (*)(const SpanEnds&, SpanWalk, const TextureRow&);
+using SpanWalker = void (*)(const SpanEnds&, const SpanWalk&, const SpanShading&);
 
 SpanWalker ChooseWalker() {
   static constexpr SpanWalker Walkers[8] = {
@@ -358,8 +390,7 @@ void DrawSpan(const SpanEnds& e, int32_t row, uint32_t slot, bool triangle, floa
     *SpanStepCounter += StepCount(walk);
     if (WhollyOutside(e)) return;
   }
-  if (LightingEnabled && LightCount == 1) RefreshShadeCache();
-  ChooseWalker()(e, walk, RowOf(image, row));
+  ChooseWalker()(e, walk, ShadingOfSpan(RowOf(image, row)));
 }
 
 }  // namespace
