@@ -1,7 +1,9 @@
 // vaultrun-snapshot frames: the real start-up on the headless backend, then K passes of the main
 // loop's drawing steps with a given mouse position, switches and scene settings, and the last
 // frame written as an image with its checksum.
+#include <cfloat>
 #include <cinttypes>
+#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -84,6 +86,8 @@ std::string ReadSettings(int argc, char** argv, SnapshotSettings* settings) {
   settings->lastObject = static_cast<int>(arguments.Integer("--last-object", 1, 0, 117));
   settings->lightCount = static_cast<int>(arguments.Integer("--light-count", 1, 0, 5));
   double viewDistance = arguments.Real("--view-distance", -360.0);
+  if (std::fabs(viewDistance) > FLT_MAX && arguments.error.empty())
+    arguments.error = "--view-distance needs a number within single precision";
   settings->viewDistance = static_cast<float>(viewDistance);
   if (arguments.Has("--switches") &&
       !ReadSwitches(arguments.Text("--switches", "1111"), settings->switches) &&
