@@ -22,7 +22,6 @@
 #include "data/data.h"
 #include "engine/engine.h"
 #include "frame/frame.h"
-#include "shell/runtime.h"
 
 int32_t FlatColour[3] = {0, 0, 0};
 uint64_t* SpanStepCounter = nullptr;
