@@ -8,7 +8,7 @@
 #include "shell/runtime.h"
 #include "shell/shell.h"
 #include "tests/engine/engine_fixture.h"
-#include "tests/engine/reference_renderer.h"
+#include "tests/engine/engine_reference_renderer.h"
 
 namespace {
 

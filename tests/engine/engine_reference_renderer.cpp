@@ -1,5 +1,5 @@
 // The straightforward renderer: see reference_renderer.h.
-#include "tests/engine/reference_renderer.h"
+#include "tests/engine/engine_reference_renderer.h"
 
 #include <cmath>
 #include <initializer_list>
