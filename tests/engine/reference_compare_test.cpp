@@ -138,10 +138,13 @@ TEST_F(ReferenceRenderer, ProjectionKeepsTheSideOfPointsBehindTheViewerAndClamps
   EXPECT_EQ(R::ProjectPoint(100, 0, 420).x, 100);
   EXPECT_EQ(R::ProjectPoint(1000, 0, -100).x, 480);
   EXPECT_EQ(R::ProjectPoint(0, -1000, -100).y, -440);
-  // Depth 0: the quotient is infinite or not a number; both end inside the clamp range.
-  EXPECT_EQ(R::ProjectPoint(5, -5, 0).x, 480);
+  // Depth 0: the quotient is infinite or not a number and converts to 0x80000000, which the
+  // sign correction cannot negate; both end on the low edge of the clamp range.
+  EXPECT_EQ(R::ProjectPoint(5, -5, 0).x, -480);
   EXPECT_EQ(R::ProjectPoint(5, -5, 0).y, -440);
-  EXPECT_EQ(R::ProjectPoint(0, 0, 0).x, 0);
+  EXPECT_EQ(R::ProjectPoint(0, 0, 0).x, -480);
+  // 250 * 3 / (2.3e-5 / 140) = 4.6e9 lies beyond 32 bits as well.
+  EXPECT_EQ(R::ProjectPoint(250, 0, -2.3e-5f).x, -480);
 }
 
 TEST_F(ReferenceRenderer, BoxAndTriangleRecordsFollowTheFaceTables) {

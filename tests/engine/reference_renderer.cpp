@@ -253,22 +253,17 @@ RotatedPoint RotatePoint(double x, double y, double z, double angleA, double ang
 
 namespace {
 
-// open point: a quotient that is not a number (0 / 0) gives 0, one beyond the 32-bit range
-// the nearest 32-bit integer; the sign correction and the clamp then work on ordinary values,
-// so a point at depth 0 lands on the clamp edge of its own side.
-int32_t TruncateQuotient(double quotient) {
-  if (std::isnan(quotient)) return 0;
-  if (quotient >= 2147483647.0) return INT32_MAX;
-  if (quotient <= -2147483648.0) return INT32_MIN;
-  return static_cast<int32_t>(quotient);
-}
-
+// open point: a quotient that is not a number (0 / 0) or lies outside the 32-bit range (depth at
+// or next to 0) converts to 0x80000000, as the program's one conversion helper does everywhere,
+// after the x86 conversion instruction. The sign correction negates in two's complement, which
+// leaves 0x80000000, so the clamp puts such a point on the low edge: -480 or -440.
 int32_t ProjectAxis(float cam, float camZ) {
   double quotient =
       static_cast<double>(cam) * ProjectionScale / (static_cast<double>(-camZ) / ProjectionDivisor);
-  int64_t screen = TruncateQuotient(quotient);
-  if ((cam > 0.0f && screen < 0) || (cam < 0.0f && screen > 0)) screen = -screen;
-  return static_cast<int32_t>(screen > INT32_MAX ? INT32_MAX : screen);
+  int32_t screen = DoubleToInt32(quotient);
+  if ((cam > 0.0f && screen < 0) || (cam < 0.0f && screen > 0))
+    screen = static_cast<int32_t>(0u - static_cast<uint32_t>(screen));
+  return screen;
 }
 
 int32_t Clamp(int32_t value, int32_t limit) {
