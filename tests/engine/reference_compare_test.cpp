@@ -211,6 +211,17 @@ TEST_F(ReferenceRenderer, ShadePointMatchesTheWorkedExampleAndBlendsPerLight) {
   EXPECT_EQ(c.red, 14.0f);
   EXPECT_EQ(c.green, 255.0f);
   EXPECT_EQ(c.blue, 14.0f);
+  // The blend is rasterizer arithmetic: formed in double and rounded once, when stored. Light
+  // green 255, range 60, at distance 555.769287109375 (a float): k = 9.2628212 (float),
+  // q = 255 / k = 27.529409408569336 (float), just below 468 / 17. With the surface green 234
+  // (234 div 18 = 13): q * 17 / 18 + 13 = 38.9999977 in double, stored as the float 38.999996,
+  // so the pixel's green is 38. Worked in single precision step by step instead, q * 17 rounds
+  // to 467.99997, / 18 to 25.999998092651367, and + 13 lands exactly halfway between
+  // 38.999996185 and 39, which rounds to even: 39.
+  R::LightTable[1] = SceneLight{1, 0, 0, 0, 60.0f, 555.769287109375f, 0, 0, 0, 0, 0, 255.0f, 0};
+  c = R::ShadePoint(0, 0, 0, 0, 234, 0);
+  EXPECT_EQ(static_cast<int>(c.green), 38);
+  EXPECT_EQ(c.green, 38.999996185302734f);
   R::LightCount = 0;
   c = R::ShadePoint(0, 0, 0, 255, 255, 255);
   EXPECT_EQ(c.red + c.green + c.blue, 0.0f);
