@@ -419,6 +419,10 @@ class RealEngine {
         slots_(TextureSlotCount) {
     saved_ = {FrameBuffer, DepthBuffer,      LineMaskBuffer, VertexPool,  ObjectPool,
               LightTable,  TextureSlotTable, RenderWidth,    RenderHeight};
+    savedSettings_ = {TexturingEnabled, LightingEnabled, CoarseFillEnabled, WireframeEnabled,
+                      ::LightCount,     ::NextObjectId,  ::LastObjectId,    ::ScreenCentreX,
+                      ::ScreenCentreY,  ::ViewDistance,  ::NearPlaneZ,      ViewAngleA,
+                      ViewAngleB,       ViewAngleC,      RandState};
     FrameBuffer = frame_.data();
     DepthBuffer = depth_.data();
     LineMaskBuffer = mask_.data();
@@ -440,6 +444,22 @@ class RealEngine {
     TextureSlotTable = saved_.slots;
     RenderWidth = saved_.width;
     RenderHeight = saved_.height;
+    const Settings& k = savedSettings_;
+    TexturingEnabled = k.texturing;
+    LightingEnabled = k.lighting;
+    CoarseFillEnabled = k.coarseFill;
+    WireframeEnabled = k.wireframe;
+    ::LightCount = k.lightCount;
+    ::NextObjectId = k.nextObjectId;
+    ::LastObjectId = k.lastObjectId;
+    ::ScreenCentreX = k.centreX;
+    ::ScreenCentreY = k.centreY;
+    ::ViewDistance = k.viewDistance;
+    ::NearPlaneZ = k.nearPlaneZ;
+    ViewAngleA = k.angleA;
+    ViewAngleB = k.angleB;
+    ViewAngleC = k.angleC;
+    RandState = k.randState;
     HeadlessReset();
   }
   RealEngine(const RealEngine&) = delete;
@@ -470,6 +490,15 @@ class RealEngine {
     TextureSlot* slots;
     int32_t width, height;
   };
+  // The engine's settings that the comparisons change, put back as they were.
+  struct Settings {
+    int32_t texturing, lighting, coarseFill, wireframe;
+    int32_t lightCount, nextObjectId, lastObjectId, centreX, centreY;
+    float viewDistance;
+    double nearPlaneZ;
+    float angleA, angleB, angleC;
+    uint32_t randState;
+  };
   std::vector<uint8_t> frame_;
   std::vector<double> depth_;
   std::vector<uint32_t> mask_;
@@ -478,6 +507,7 @@ class RealEngine {
   std::vector<SceneLight> lights_;
   std::vector<TextureSlot> slots_;
   Saved saved_;
+  Settings savedSettings_;
 };
 
 bool EnginePresent() {
