@@ -1,4 +1,4 @@
-// The engine's renderer against the straightforward one of reference_renderer.cpp: the same
+// The engine's renderer against the straightforward one of engine_reference_renderer.cpp: the same
 // scenes, angles, switches, lights and textures must leave the same frame, depth and mask
 // buffers, byte for byte.
 #include <cmath>

@@ -1,4 +1,4 @@
-// The straightforward renderer: see reference_renderer.h.
+// The straightforward renderer: see engine_reference_renderer.h.
 #include "tests/engine/engine_reference_renderer.h"
 
 #include <cmath>
