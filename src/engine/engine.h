@@ -30,7 +30,7 @@ struct SceneFace {
   float edgeLength;     // screen length of corner 0 -> 1, triangles only
   uint32_t texture;     // TextureSlot number
   uint8_t reservedFlag;
-  uint8_t visible;      // 1 = drawn
+  uint8_t visible;  // 1 = drawn
 };
 
 struct SceneObject {
@@ -71,21 +71,20 @@ Vec3 FaceNormal(Vec3 p0, Vec3 p1, Vec3 p2);
 
 // ---- Transform and camera (transform.cpp) ---------------------------------------------------
 
-extern float CameraOffset[3];       // 0, 0, 0
-extern float ViewDistance;          // 0; start-up sets -360
-extern double NearPlaneZ;           // -100; start-up sets -50
-extern double ProjectionScale;      // 3.0
-extern double ProjectionDivisor;    // 140.0
-extern int32_t ScreenCentreX;       // 160
-extern int32_t ScreenCentreY;       // 120
+extern float CameraOffset[3];     // 0, 0, 0
+extern float ViewDistance;        // 0; start-up sets -360
+extern double NearPlaneZ;         // -100; start-up sets -50
+extern double ProjectionScale;    // 3.0
+extern double ProjectionDivisor;  // 140.0
+extern int32_t ScreenCentreX;     // 160
+extern int32_t ScreenCentreY;     // 120
 constexpr double DegreesToRadians = 0.017453292516666667;
 
 struct RotatedPoint {
   double x, y, z;
 };
 
-RotatedPoint RotatePoint(double x, double y, double z, double angleA, double angleB,
-                         double angleC);
+RotatedPoint RotatePoint(double x, double y, double z, double angleA, double angleB, double angleC);
 float BearingDegrees(float x0, float y0, float x1, float y1);
 float PlaneRadius(float a, float b, float c);
 void TransformObject(uint32_t id, float angleA, float angleB, float angleC);
@@ -149,6 +148,8 @@ struct ShadeColour {
 };
 
 extern int32_t FlatColour[3];  // 0, 0, 0
+// Null; the benchmarks point it at a counter to which every span adds the steps of its walk.
+extern uint64_t* SpanStepCounter;
 
 void DrawQuadSpan(double x0, double y0, double cx0, double cy0, double cz0, double x1, double y1,
                   double cx1, double cy1, double cz1, int32_t row, uint32_t slot);
