@@ -104,7 +104,7 @@ inline const uint8_t* TexelAt(const TextureRow& row, double col) {
 struct ShadeCacheEntry {
   uint64_t distanceBits;
   uint32_t generation;
-  float base[3];
+  double base[3];
 };
 
 constexpr int ShadeCacheSize = 4096;
@@ -132,7 +132,7 @@ void RefreshShadeCache() {
 
 // The base terms at distance d. A channel in which the light has no colour contributes nothing
 // wherever the point is: 0 / k is 0 or not a number, and neither is above the running 0.
-void ComputeSingleLightBase(double d, float base[3]) {
+void ComputeSingleLightBase(double d, double base[3]) {
   const ShadeLight& light = ShadeCacheLight;
   float k = static_cast<float>(d / light.range);
   const float colour[3] = {light.red, light.green, light.blue};
@@ -143,7 +143,7 @@ void ComputeSingleLightBase(double d, float base[3]) {
     }
     float q = colour[c] / k;
     float acc = q > 0.0f ? q : 0.0f;
-    base[c] = acc * 17 / 18;
+    base[c] = static_cast<double>(acc) * 17 / 18;
   }
 }
 
@@ -173,7 +173,7 @@ SpanShading ShadingOfSpan(const TextureRow& row) {
   return shading;
 }
 
-inline const float* SingleLightBase(const SpanShading& shading, int32_t px, int32_t py,
+inline const double* SingleLightBase(const SpanShading& shading, int32_t px, int32_t py,
                                     int32_t pz) {
   // Manhattan distance: each difference in single precision, the sum in double.
   double d = static_cast<double>(std::fabs(shading.lightX - static_cast<float>(px))) +
@@ -194,9 +194,10 @@ inline const float* SingleLightBase(const SpanShading& shading, int32_t px, int3
 inline uint8_t ShadeByte(float value) { return static_cast<uint8_t>(Trunc(value)); }
 
 // The base is 0, positive or infinite, never not-a-number (it comes from q only where q > 0),
-// so the clamped value lies in 0 .. 255 and converts without a range test.
-inline uint8_t BlendByte(float base, int32_t surface) {
-  float value = base + static_cast<float>(surface / 18);
+// so the clamped value lies in 0 .. 255 and converts without a range test. The blend is worked
+// in double and rounded once, when it is stored as the running single-precision colour.
+inline uint8_t BlendByte(double base, int32_t surface) {
+  float value = static_cast<float>(base + (surface / 18));
   if (value > 255) value = 255;
   if (value < 0) value = 0;
   return static_cast<uint8_t>(static_cast<int32_t>(value));
@@ -207,7 +208,7 @@ inline void LitColour(const SpanShading& shading, double cx, double cy, double z
                       const int32_t surface[3], uint8_t rgba[4]) {
   int32_t px = Trunc(cx), py = Trunc(cy), pz = Trunc(z);
   if (shading.singleLight) {
-    const float* base = SingleLightBase(shading, px, py, pz);
+    const double* base = SingleLightBase(shading, px, py, pz);
     for (int c = 0; c < 3; ++c) rgba[c] = BlendByte(base[c], surface[c]);
   } else {
     ShadeColour shade = ShadePoint(px, py, pz, surface[0], surface[1], surface[2]);
@@ -432,8 +433,10 @@ ShadeColour ShadePoint(int32_t px, int32_t py, int32_t pz, int32_t sr, int32_t s
       float q = colour[c] / k;
       if (q > acc[c]) acc[c] = q;
     }
+    // The blend is worked in double, like the rest of the rasterizer's arithmetic, and rounded
+    // once, when it is stored back into the single-precision running colour.
     for (int c = 0; c < 3; ++c) {
-      acc[c] = acc[c] * 17 / 18 + static_cast<float>(surface[c] / 18);
+      acc[c] = static_cast<float>(static_cast<double>(acc[c]) * 17 / 18 + (surface[c] / 18));
       if (acc[c] > 255) acc[c] = 255;
       if (acc[c] < 0) acc[c] = 0;
     }

@@ -69,7 +69,7 @@ ShadeColour Shade(int32_t px, int32_t py, int32_t pz, int32_t sr, int32_t sg, in
       if (q > acc[c]) acc[c] = q;
     }
     for (int c = 0; c < 3; ++c) {
-      acc[c] = acc[c] * 17 / 18 + static_cast<float>(surface[c] / 18);
+      acc[c] = static_cast<float>(static_cast<double>(acc[c]) * 17 / 18 + (surface[c] / 18));
       if (acc[c] > 255) acc[c] = 255;
       if (acc[c] < 0) acc[c] = 0;
     }
