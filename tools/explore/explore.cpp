@@ -120,8 +120,10 @@ void RunExploreLoop() {
     // 229 on some drivers and 230 on others (Mesa rounds); 229 / 255 reads back as 229 on all.
     glClearColor(1.0f, 0.0f, 229.0f / 255.0f, 0.0f);
     WorldViewStepKeepingCells();
-    if (CommandReady) std::snprintf(lastCommand, sizeof lastCommand, "%s", ConsoleLine);
+    // A command runs in the console step that sees Enter (or one left ready before it).
+    bool running = CommandReady || (ConsoleVisible && IsKeyDown(VkReturn));
     CommandConsole();
+    if (running) std::snprintf(lastCommand, sizeof lastCommand, "%s", ConsoleLine);
     const UnitRecord& player = UnitTable[1];
     std::snprintf(TextBuffer, sizeof TextBuffer, "cell %d %d %d   last command: %s", player.x,
                   player.y, player.level,
@@ -207,6 +209,9 @@ int main(int argc, char** argv) {
     PlacePlayer(px, py, 2);
   }
 
+  // The view starts level rather than looking straight down at the floor (pitch 0); the mouse
+  // look gives -90 with the cursor at render row 90.
+  ViewPitch = -90.0f;
   OpenMainWindow();
   RunExploreLoop();
   ReleaseEnginePools();
