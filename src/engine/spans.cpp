@@ -13,6 +13,7 @@
 // - with one light, the light's terms are kept per distance, since a frame meets few distinct
 //   distances.
 // The tests compare frames of random scenes with a plain implementation, byte for byte.
+#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstring>
@@ -59,10 +60,10 @@ inline int32_t Trunc(double value) {
 // than it is wide repeats its top stored row for the rows it lacks. Neither happens with a square
 // image and columns inside the row, so those read exactly the texel the formula names.
 struct TextureRow {
-  const uint8_t* pixels;  // null: the slot holds no image
-  int64_t rowStart;       // pixel index of column 0 of the row
-  int64_t lastPixel;      // pixel index of the image's last pixel
-  double room;            // columns from the row start to the end of the image
+  const uint8_t* pixels;
+  int64_t rowStart;   // pixel index of column 0 of the row
+  int64_t lastPixel;  // pixel index of the image's last pixel
+  double room;        // columns from the row start to the end of the image
 };
 
 struct SlotImage {
@@ -77,8 +78,10 @@ SlotImage ImageOf(uint32_t slot) {
   return SlotImage{s.pixels, s.width, s.height};
 }
 
+// A slot without an image reads as a one-pixel image of the substitute colour with no room, so
+// that every column falls on its last (and only) pixel.
 TextureRow RowOf(const SlotImage& image, int32_t row) {
-  if (!image.pixels) return TextureRow{nullptr, 0, 0, 0};
+  if (!image.pixels) return TextureRow{MissingTextureColour, 0, 0, 0};
   int64_t r = row;
   if (r >= image.height) r = image.height - 1;
   if (r < 0) r = 0;
@@ -89,7 +92,6 @@ TextureRow RowOf(const SlotImage& image, int32_t row) {
 }
 
 inline const uint8_t* TexelAt(const TextureRow& row, double col) {
-  if (!row.pixels) return MissingTextureColour;
   int64_t p = col >= 0 && col < row.room ? row.rowStart + static_cast<int64_t>(col) : row.lastPixel;
   return row.pixels + 3 * p;
 }
@@ -235,6 +237,8 @@ inline const ShadeCacheEntry& SingleLightEntry(const SpanShading& shading, doubl
 inline uint8_t ShadeByte(float value) { return static_cast<uint8_t>(Trunc(value)); }
 
 inline uint32_t PackRgba(uint8_t red, uint8_t green, uint8_t blue) {
+  if constexpr (std::endian::native == std::endian::little)
+    return uint32_t{red} | uint32_t{green} << 8 | uint32_t{blue} << 16 | 0xFF000000u;
   const uint8_t rgba[4] = {red, green, blue, 255};
   uint32_t packed;
   std::memcpy(&packed, rgba, sizeof packed);
@@ -394,7 +398,7 @@ inline LightPoint MakeLightPoint(float x, float y, float z) {
 inline double LightDistanceAt(const LightPoint& light, const StepPair& cxy, double s, double z) {
   __m128i point = _mm_unpacklo_epi64(TruncatedAt(cxy, s), _mm_cvtsi32_si128(Trunc(z)));
   __m128 difference = _mm_sub_ps(light.position, _mm_cvtepi32_ps(point));
-  __m128 absolute = _mm_andnot_ps(_mm_set1_ps(-0.0f), difference);
+  __m128 absolute = _mm_and_ps(difference, _mm_castsi128_ps(_mm_set1_epi32(0x7FFFFFFF)));
   __m128d xy = _mm_cvtps_pd(absolute);
   __m128d zz = _mm_cvtps_pd(_mm_movehl_ps(absolute, absolute));
   return _mm_cvtsd_f64(_mm_add_sd(_mm_add_sd(xy, _mm_unpackhi_pd(xy, xy)), zz));
@@ -449,6 +453,21 @@ inline void PointAt(const StepPair& cxy, double s, double z, int32_t* px, int32_
 // so all are tested before any is written.
 constexpr unsigned CrossLeft = 1, CrossCentre = 2, CrossRight = 4, CrossBelow = 8, CrossAbove = 16;
 
+#if defined(__SSE2__) || defined(_M_X64)
+// Two depths side by side, each read on its own into a whole register and then paired. The
+// previous steps of the walk have usually just written them; a read that merges into half a
+// register (which the compiler would otherwise make of the pairing), or one that spans two such
+// writes, waits until the writes reach the cache instead of taking their values on the way,
+// which on current processors costs more than the rest of the step.
+inline __m128d LoadDepthPair(const double* low, const double* high) {
+  __m128d a = _mm_load_sd(low), b = _mm_load_sd(high);
+#if defined(__GNUC__)
+  __asm__("" : "+x"(a), "+x"(b));  // keep both reads whole
+#endif
+  return _mm_unpacklo_pd(a, b);
+}
+#endif
+
 // The cross around pixel p whose pixels pass the mask and the depth test at depth z.
 inline unsigned CrossPassed(const uint32_t* mask, const double* depth, int32_t p, int32_t width,
                             double z) {
@@ -459,8 +478,8 @@ inline unsigned CrossPassed(const uint32_t* mask, const double* depth, int32_t p
 #if defined(__SSE2__) || defined(_M_X64)
   // depth <= z is z >= depth, false for a depth that is not a number as the plain test is.
   __m128d zz = _mm_set1_pd(z);
-  __m128d nearerLeftCentre = _mm_cmple_pd(_mm_loadu_pd(d - 1), zz);
-  __m128d nearerRightBelow = _mm_cmple_pd(_mm_loadh_pd(_mm_load_sd(d + 1), d - width), zz);
+  __m128d nearerLeftCentre = _mm_cmple_pd(LoadDepthPair(d - 1, d), zz);
+  __m128d nearerRightBelow = _mm_cmple_pd(LoadDepthPair(d + 1, d - width), zz);
   __m128 nearer = _mm_shuffle_ps(_mm_castpd_ps(nearerLeftCentre), _mm_castpd_ps(nearerRightBelow),
                                  _MM_SHUFFLE(2, 0, 2, 0));
   __m128i rightBelow = _mm_unpacklo_epi32(_mm_cvtsi32_si128(static_cast<int>(m[1])),
