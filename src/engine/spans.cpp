@@ -507,6 +507,21 @@ inline void WriteCross(uint8_t* frame, double* depth, int32_t p, int32_t width, 
   uint8_t* f = frame + 4 * static_cast<ptrdiff_t>(p);
   double* d = depth + p;
   const ptrdiff_t row = 4 * static_cast<ptrdiff_t>(width);
+  // Most crosses pass whole; those go without a test per pixel.
+  constexpr unsigned Whole = CrossLeft | CrossCentre | CrossRight | CrossBelow | CrossAbove;
+  if (passed == Whole) {
+    std::memcpy(f - 4, &colour, 4);
+    std::memcpy(f, &colour, 4);
+    std::memcpy(f + 4, &colour, 4);
+    std::memcpy(f - row, &colour, 4);
+    std::memcpy(f + row, &colour, 4);
+    d[-1] = z;
+    d[0] = z;
+    d[1] = z;
+    d[-width] = z;
+    d[width] = z;
+    return;
+  }
   if (passed & CrossLeft) {
     std::memcpy(f - 4, &colour, 4);
     d[-1] = z;
