@@ -7,12 +7,14 @@
 // The loop below produces exactly the pixels of the plain walk (every step recomputed as
 // start + s * step, the column accumulated by addition, the colour worked out per written
 // pixel); what it saves is work whose outcome is already known:
-// - a span whose points all lie beyond one side of the drawable area is not walked at all;
-// - the near test and the colour are shared by the five pixels of a coarse cross;
+// - a span whose points all lie beyond one side of the drawable area is not walked at all, and
+//   one whose points all lie on it, in front of the near plane, is walked without those tests;
+// - the near test and the colour are shared by the five pixels of a coarse cross, whose mask
+//   and depth tests run side by side;
 // - the switches, the texture row and the light are read once per span instead of per pixel;
-// - with one light, the light's terms are kept per distance, since a frame meets few distinct
-//   distances.
-// The tests compare frames of random scenes with a plain implementation, byte for byte.
+// - with one light, the finished shades are kept per distance, since a frame meets few
+//   distinct distances.
+// The tests compare frames of random scenes with two plain implementations, byte for byte.
 #include <bit>
 #include <cmath>
 #include <cstddef>
@@ -183,10 +185,9 @@ inline uint8_t BlendByte(double base, int32_t surface) {
 // writes go through byte pointers, which could alias any global, so values kept in globals
 // would be read again after every write.
 struct SpanShading {
-  bool singleLight;  // exactly one light: shade through the cache above
-  float lightX, lightY, lightZ;
-  uint32_t generation;  // of the cache entries that belong to this light
-  int32_t flat[3];      // FlatColour
+  float lightX, lightY, lightZ;  // with exactly one light, which shades through the cache above
+  uint32_t generation;           // of the cache entries that belong to this light
+  int32_t flat[3];               // FlatColour
   // FlatColour / 18 when every channel is a byte, so that the cached shades apply; other
   // values (which nothing in the program sets) are blended per pixel.
   bool flatIsBytes;
@@ -196,8 +197,7 @@ struct SpanShading {
 
 SpanShading ShadingOfSpan(const TextureRow& row) {
   SpanShading shading{};
-  shading.singleLight = LightingEnabled && LightCount == 1;
-  if (shading.singleLight) {
+  if (LightingEnabled && LightCount == 1) {
     RefreshShadeCache();
     shading.lightX = ShadeCacheLight.camX;
     shading.lightY = ShadeCacheLight.camY;
@@ -212,13 +212,6 @@ SpanShading ShadingOfSpan(const TextureRow& row) {
   }
   shading.row = row;
   return shading;
-}
-
-// Manhattan distance: each difference in single precision, the sum in double.
-inline double LightDistance(const SpanShading& shading, int32_t px, int32_t py, int32_t pz) {
-  return static_cast<double>(std::fabs(shading.lightX - static_cast<float>(px))) +
-         static_cast<double>(std::fabs(shading.lightY - static_cast<float>(py))) +
-         static_cast<double>(std::fabs(shading.lightZ - static_cast<float>(pz)));
 }
 
 inline const ShadeCacheEntry& SingleLightEntry(const SpanShading& shading, double d) {
