@@ -174,11 +174,19 @@ inline uint8_t BlendByte(double base, int32_t surface) {
 
 // The shades of every surface quotient at distance d, each worked out by the blend itself. Kept
 // out of the pixel loop: it runs once per distance, not per pixel.
+// A channel the light has no colour in has a zero base, whose blend is the quotient itself (a
+// whole number below 16 converts to single precision and back unchanged); that is most channels
+// of a coloured light, so they skip the conversions.
 [[gnu::noinline]] void FillShadeEntry(double d, ShadeCacheEntry& entry) {
   double base[3];
   ComputeSingleLightBase(d, base);
-  for (int c = 0; c < 3; ++c)
+  for (int c = 0; c < 3; ++c) {
+    if (base[c] == 0) {
+      for (int32_t n = 0; n < 16; ++n) entry.shade[c][n] = static_cast<uint8_t>(n);
+      continue;
+    }
     for (int32_t n = 0; n < 16; ++n) entry.shade[c][n] = BlendByte(base[c], 18 * n);
+  }
 }
 
 // What the walk reads to colour its pixels, copied out of the globals once per span: the pixel
