@@ -25,6 +25,7 @@
 
 #include "data/data.h"
 #include "engine/engine.h"
+#include "engine/shade_blend.h"
 #include "frame/frame.h"
 
 int32_t FlatColour[3] = {0, 0, 0};
@@ -100,6 +101,17 @@ inline const uint8_t* TexelAt(const TextureRow& row, double col) {
 
 // ---- Shading -------------------------------------------------------------------------------
 
+// A pixel's red, green, blue and alpha 255 as the four bytes of the frame buffer, in memory
+// order, in one word.
+inline uint32_t PackRgba(uint8_t red, uint8_t green, uint8_t blue) {
+  if constexpr (std::endian::native == std::endian::little)
+    return uint32_t{red} | uint32_t{green} << 8 | uint32_t{blue} << 16 | 0xFF000000u;
+  const uint8_t rgba[4] = {red, green, blue, 255};
+  uint32_t packed;
+  std::memcpy(&packed, rgba, sizeof packed);
+  return packed;
+}
+
 // With one light the shade of a pixel is clamp(base + surface div 18) per channel, where base =
 // max(q, 0) * 17 / 18 and q = colour / k, k = d / range. The base terms depend on the point only
 // through its Manhattan distance d from the light, and d takes few distinct values in a frame
@@ -162,31 +174,33 @@ void ComputeSingleLightBase(double d, double base[3]) {
   }
 }
 
-// The base is 0, positive or infinite, never not-a-number (it comes from q only where q > 0),
-// so the clamped value lies in 0 .. 255 and converts without a range test. The blend is worked
-// in double and rounded once, when it is stored as the running single-precision colour.
-inline uint8_t BlendByte(double base, int32_t surface) {
-  float value = static_cast<float>(base + (surface / 18));
-  if (value > 255) value = 255;
-  if (value < 0) value = 0;
-  return static_cast<uint8_t>(static_cast<int32_t>(value));
-}
-
-// The shades of every surface quotient at distance d, each worked out by the blend itself. Kept
-// out of the pixel loop: it runs once per distance, not per pixel.
-// A channel the light has no colour in has a zero base, whose blend is the quotient itself (a
-// whole number below 16 converts to single precision and back unchanged); that is most channels
-// of a coloured light, so they skip the conversions.
-[[gnu::noinline]] void FillShadeEntry(double d, ShadeCacheEntry& entry) {
+// The shades of every surface quotient at distance d, each worked out by the blend itself,
+// stored in the entry; returns the colour of the surface quotients that asked, worked out from
+// the base rather than read back from the bytes just stored (a read of a byte of a wider write
+// that is still on its way to the cache waits for it). Kept out of the pixel loop: it runs once
+// per distance, not per pixel. A channel the light has no colour in has a zero base, whose
+// blend is the quotient itself (a whole number below 16 converts to single precision and back
+// unchanged); a base of 255 or more gives 255 throughout.
+[[gnu::noinline]] uint32_t FillShadeEntry(double d, uint64_t distanceBits, uint32_t generation,
+                                          ShadeCacheEntry& entry, uint32_t redStep,
+                                          uint32_t greenStep, uint32_t blueStep) {
+  static constexpr uint8_t Quotients[16] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
   double base[3];
   ComputeSingleLightBase(d, base);
   for (int c = 0; c < 3; ++c) {
     if (base[c] == 0) {
-      for (int32_t n = 0; n < 16; ++n) entry.shade[c][n] = static_cast<uint8_t>(n);
-      continue;
+      std::memcpy(entry.shade[c], Quotients, 16);
+    } else if (base[c] >= 255) {
+      std::memset(entry.shade[c], 255, 16);
+    } else {
+      BlendQuotients(base[c], entry.shade[c]);
     }
-    for (int32_t n = 0; n < 16; ++n) entry.shade[c][n] = BlendByte(base[c], 18 * n);
   }
+  entry.distanceBits = distanceBits;
+  entry.generation = generation;
+  return PackRgba(BlendByte(base[0], static_cast<int32_t>(18 * redStep)),
+                  BlendByte(base[1], static_cast<int32_t>(18 * greenStep)),
+                  BlendByte(base[2], static_cast<int32_t>(18 * blueStep)));
 }
 
 // What the walk reads to colour its pixels, copied out of the globals once per span: the pixel
@@ -222,29 +236,19 @@ SpanShading ShadingOfSpan(const TextureRow& row) {
   return shading;
 }
 
-inline const ShadeCacheEntry& SingleLightEntry(const SpanShading& shading, double d) {
+// The colour at distance d of a surface with the given quotients.
+inline uint32_t SingleLightColour(const SpanShading& shading, double d, uint32_t redStep,
+                                  uint32_t greenStep, uint32_t blueStep) {
   uint64_t bits;
   std::memcpy(&bits, &d, sizeof bits);
   uint64_t hash = bits * 0x9E3779B97F4A7C15ull;
   ShadeCacheEntry& entry = ShadeCache[hash >> (64 - 12)];
-  if (entry.generation != shading.generation || entry.distanceBits != bits) {
-    FillShadeEntry(d, entry);
-    entry.distanceBits = bits;
-    entry.generation = shading.generation;
-  }
-  return entry;
+  if (entry.generation != shading.generation || entry.distanceBits != bits)
+    return FillShadeEntry(d, bits, shading.generation, entry, redStep, greenStep, blueStep);
+  return PackRgba(entry.shade[0][redStep], entry.shade[1][greenStep], entry.shade[2][blueStep]);
 }
 
 inline uint8_t ShadeByte(float value) { return static_cast<uint8_t>(Trunc(value)); }
-
-inline uint32_t PackRgba(uint8_t red, uint8_t green, uint8_t blue) {
-  if constexpr (std::endian::native == std::endian::little)
-    return uint32_t{red} | uint32_t{green} << 8 | uint32_t{blue} << 16 | 0xFF000000u;
-  const uint8_t rgba[4] = {red, green, blue, 255};
-  uint32_t packed;
-  std::memcpy(&packed, rgba, sizeof packed);
-  return packed;
-}
 
 // The flat colour blended per pixel, for flat channels outside the cached quotients.
 [[gnu::noinline]] uint32_t SingleLightFlatColour(const SpanShading& shading, double d) {
@@ -571,15 +575,11 @@ inline uint32_t StepColour(const SpanShading& sh, const LightPoint& light, const
   if (Lighting == 1) {
     double d = LightDistanceAt(light, cxy, s, z);
     if (Texturing) {
-      const ShadeCacheEntry& entry = SingleLightEntry(sh, d);
-      return PackRgba(entry.shade[0][SurfaceSteps.step[texel[0]]],
-                      entry.shade[1][SurfaceSteps.step[texel[1]]],
-                      entry.shade[2][SurfaceSteps.step[texel[2]]]);
+      return SingleLightColour(sh, d, SurfaceSteps.step[texel[0]], SurfaceSteps.step[texel[1]],
+                               SurfaceSteps.step[texel[2]]);
     }
     if (!sh.flatIsBytes) return SingleLightFlatColour(sh, d);
-    const ShadeCacheEntry& entry = SingleLightEntry(sh, d);
-    return PackRgba(entry.shade[0][sh.flatStep[0]], entry.shade[1][sh.flatStep[1]],
-                    entry.shade[2][sh.flatStep[2]]);
+    return SingleLightColour(sh, d, sh.flatStep[0], sh.flatStep[1], sh.flatStep[2]);
   }
   if (Lighting == 2) {
     int32_t px, py, pz;
