@@ -116,9 +116,11 @@ inline uint32_t PackRgba(uint8_t red, uint8_t green, uint8_t blue) {
 // max(q, 0) * 17 / 18 and q = colour / k, k = d / range. The base terms depend on the point only
 // through its Manhattan distance d from the light, and d takes few distinct values in a frame
 // (whole distances plus a few fractions from the light's position), so the shades of recently
-// met distances are kept in a small table, valid while the light's fields are the ones they
-// were computed from. A surface byte enters only through its quotient by 18, 0 to 14, so an
-// entry holds the finished byte for each quotient: a pixel costs three look-ups.
+// met distances are kept in a small table, valid while the light's range and colour are the
+// ones they were computed from; the light's position enters only through d, which is the key,
+// so a light that moves back to where it was finds its distances again. A surface byte enters only
+// through its quotient by 18, 0 to 14, so an entry holds the finished byte for each quotient: a
+// pixel costs three look-ups.
 struct alignas(64) ShadeCacheEntry {
   uint64_t distanceBits;
   uint32_t generation;
@@ -128,9 +130,9 @@ struct alignas(64) ShadeCacheEntry {
 constexpr int ShadeCacheSize = 4096;
 ShadeCacheEntry ShadeCache[ShadeCacheSize];
 uint32_t ShadeCacheGeneration = 1;
-// The fields of light 1 that the shading reads, as they were when the cached terms were made.
+// The fields of light 1 that the shades depend on, as they were when the cached shades were made.
 struct ShadeLight {
-  float camX, camY, camZ, range, red, green, blue;
+  float range, red, green, blue;
 };
 ShadeLight ShadeCacheLight;
 
@@ -143,11 +145,11 @@ struct SurfaceStepTable {
 };
 constexpr SurfaceStepTable SurfaceSteps;
 
-// Called once per span: a light that moved or changed makes every cached term stale. The fields
-// are compared bit for bit, so even a change of sign of a zero counts.
+// Called once per span: a light whose range or colour changed makes every cached shade stale.
+// The fields are compared bit for bit, so even a change of sign of a zero counts.
 void RefreshShadeCache() {
   const SceneLight& l = LightTable[1];
-  ShadeLight now{l.camX, l.camY, l.camZ, l.range, l.red, l.green, l.blue};
+  ShadeLight now{l.range, l.red, l.green, l.blue};
   if (std::memcmp(&now, &ShadeCacheLight, sizeof(ShadeLight)) == 0) return;
   ShadeCacheLight = now;
   ShadeCacheGeneration += 1;
@@ -221,9 +223,9 @@ SpanShading ShadingOfSpan(const TextureRow& row) {
   SpanShading shading{};
   if (LightingEnabled && LightCount == 1) {
     RefreshShadeCache();
-    shading.lightX = ShadeCacheLight.camX;
-    shading.lightY = ShadeCacheLight.camY;
-    shading.lightZ = ShadeCacheLight.camZ;
+    shading.lightX = LightTable[1].camX;
+    shading.lightY = LightTable[1].camY;
+    shading.lightZ = LightTable[1].camZ;
     shading.generation = ShadeCacheGeneration;
   }
   shading.flatIsBytes = true;

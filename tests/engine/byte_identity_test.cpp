@@ -286,4 +286,48 @@ TEST_F(ByteIdentity, SpansAtTheEdgesOfTheDrawableAreaAndAnyFlatColourMatch) {
   }
 }
 
+// The renderer keeps the shades of one light per distance from it, valid while the light's
+// range and colour stay as they were; a light that moves is found by its distances. Here the
+// same spans are drawn again and again at the same distances while one field of the light
+// changes at a time (the range, each colour, the position away and back): every frame must be
+// the one the straightforward renderer draws with the light as it then is.
+TEST_F(ByteIdentity, ShadesFollowTheLightsRangeAndColourAtUnchangedDistances) {
+  MakeTexture(597, 64, 64, 5);
+  LightCount = 1;
+  SceneLight& light = LightTable[1];
+  light = SceneLight{1, 0, 0, 0, 60.0f, 20.0f, -30.0f, -420.0f, 0, 0, 0.0f, 255.0f, 0.0f};
+  struct Change {
+    const char* what;
+    void (*apply)(SceneLight&);
+  };
+  const Change changes[] = {
+      {"as built", [](SceneLight&) {}},
+      {"range", [](SceneLight& l) { l.range = 45.0f; }},
+      {"red", [](SceneLight& l) { l.red = 200.0f; }},
+      {"green", [](SceneLight& l) { l.green = 90.0f; }},
+      {"blue", [](SceneLight& l) { l.blue = 255.0f; }},
+      {"moved", [](SceneLight& l) { l.camX += 37.25f; }},
+      {"moved back", [](SceneLight& l) { l.camX -= 37.25f; }},
+      {"range back", [](SceneLight& l) { l.range = 60.0f; }},
+      {"colour back", [](SceneLight& l) { l.red = l.blue = 0.0f, l.green = 255.0f; }},
+  };
+  auto draw = [](auto quad) {
+    for (int row = 0; row < 40; ++row)
+      quad(60.0, 40.0 + 3 * row, -80.0, -60.0 + row, -430.0, 250.0, 52.0 + 3 * row, 90.0,
+           -40.0 + row, -440.0, row, 597u);
+  };
+  for (int switches = 0; switches < 4; ++switches) {
+    LightingEnabled = 1;
+    TexturingEnabled = switches & 1;
+    CoarseFillEnabled = switches >> 1;
+    for (const Change& change : changes) {
+      change.apply(light);
+      ClearFrameAndDepth();
+      ExpectSameResult([&] { draw(DrawQuadSpan); }, [&] { draw(reference::DrawQuadSpan); },
+                       std::string(change.what) + " switches " + std::to_string(switches));
+      if (HasFatalFailure()) return;
+    }
+  }
+}
+
 }  // namespace
