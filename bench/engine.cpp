@@ -109,9 +109,9 @@ void BM_Frame(benchmark::State& state) {
                          benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
-// The start-up frame while the mouse moves: the cursor alternates between two neighbouring
-// render pixels, so every frame turns the scene and its light, and the shading meets every
-// distance afresh, as in the program while the user moves the mouse.
+// The start-up frame while the mouse moves: the cursor sweeps along a row of 200 render
+// pixels, one per frame, so every frame turns the scene and its light and the shading meets its
+// distances afresh, as in the program while the user moves the mouse.
 // args: coarse fill (0/1)
 void BM_FrameMouseMoving(benchmark::State& state) {
   StartOnce();
@@ -125,7 +125,7 @@ void BM_FrameMouseMoving(benchmark::State& state) {
   WireframeEnabled = 1;
   int frame = 0;
   for (auto _ : state) {
-    PlaceCursor(100 + frame % 2, 100);
+    PlaceCursor(60 + frame % 200, 100);
     DrawFrame();
     benchmark::DoNotOptimize(FrameBuffer[0]);
     benchmark::ClobberMemory();
