@@ -4,11 +4,11 @@
 // (CornerA -> CornerC) and its right edge (CornerB -> CornerD). The fine walk samples nine
 // times per pixel of the longer axis, the coarse walk once.
 #include <cmath>
+#include <cstring>
 
 #include "data/data.h"
 #include "engine/engine.h"
 #include "frame/frame.h"
-#include "overlay/overlay.h"
 
 FaceCorner CornerA, CornerB, CornerC, CornerD;
 EdgeList LeftEdge, RightEdge;
@@ -151,15 +151,38 @@ bool FaceWhollyOutside() {
          bottom - margin >= RenderHeight - 1;
 }
 
-void PlotLinePoint(double x, double y, double z, double storedDepth, uint32_t maskValue) {
-  if (!(x >= 2 && x < RenderWidth - 2 && y >= 2 && y < RenderHeight - 2)) return;
-  if (!(z < NearPlaneZ)) return;
+// What a line's points are tested against and written to, read once per line.
+struct LineTarget {
+  double right, top;  // the drawable area is 2 .. right by 2 .. top, right and top excluded
+  double nearZ;
+  int32_t width;
+  uint8_t* frame;
+  double* depth;
+  uint32_t* mask;
+  uint32_t maskValue;
+};
+
+LineTarget LineTargetOf(uint32_t maskValue) {
+  return LineTarget{static_cast<double>(RenderWidth - 2),
+                    static_cast<double>(RenderHeight - 2),
+                    NearPlaneZ,
+                    RenderWidth,
+                    FrameBuffer,
+                    DepthBuffer,
+                    LineMaskBuffer,
+                    maskValue};
+}
+
+// A white pixel, opaque, as PutPixel writes it; the point lies inside the frame.
+void PlotLinePoint(const LineTarget& t, double x, double y, double z, double storedDepth) {
+  if (!(x >= 2 && x < t.right && y >= 2 && y < t.top)) return;
+  if (!(z < t.nearZ)) return;
   int32_t px = static_cast<int32_t>(x), py = static_cast<int32_t>(y);
-  int32_t p = py * RenderWidth + px;
-  if (!(z + static_cast<double>(LineDepthBias) >= DepthBuffer[p])) return;
-  PutPixel(px, py, 255, 255, 255);
-  DepthBuffer[p] = storedDepth;
-  LineMaskBuffer[p] = maskValue;
+  int32_t p = py * t.width + px;
+  if (!(z + static_cast<double>(LineDepthBias) >= t.depth[p])) return;
+  std::memset(t.frame + 4 * static_cast<size_t>(p), 255, 4);
+  t.depth[p] = storedDepth;
+  t.mask[p] = t.maskValue;
 }
 
 }  // namespace
@@ -210,6 +233,7 @@ void DrawDepthLine(double x0, double y0, double z0, double x1, double y1, double
   double ax = std::fabs(x1 - x0), ay = std::fabs(y1 - y0), dz = z1 - z0;
   if (!(ax <= LineExtentLimit && ay <= LineExtentLimit)) return;
   if (LineWhollyOutside(x0, y0, x1, y1)) return;
+  const LineTarget target = LineTargetOf(maskValue);
   double bias = LineDepthBias;
   double x = x0, y = y0, z = z0;
   if (ax >= ay) {
@@ -217,7 +241,7 @@ void DrawDepthLine(double x0, double y0, double z0, double x1, double y1, double
     double ys = y0 > y1 ? -(ay / ax) : ay / ax;
     double zs = dz / ax;
     while (xs > 0 ? x <= x1 : x >= x1) {
-      PlotLinePoint(x, y, z, z + bias, maskValue);
+      PlotLinePoint(target, x, y, z, z + bias);
       x += xs;
       y += ys;
       z += zs;
@@ -227,11 +251,11 @@ void DrawDepthLine(double x0, double y0, double z0, double x1, double y1, double
     double xs = x0 > x1 ? -(ax / ay) : ax / ay;
     double zs = dz / ay;
     while (ys > 0 ? y <= y1 : y >= y1) {
-      PlotLinePoint(x, y, z, z + bias, maskValue);
+      PlotLinePoint(target, x, y, z, z + bias);
       x += xs;
       y += ys;
       z += zs;
     }
   }
-  PlotLinePoint(x1, y1, z1, z1, maskValue);
+  PlotLinePoint(target, x1, y1, z1, z1);
 }

