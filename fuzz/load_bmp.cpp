@@ -1,0 +1,80 @@
+// Fuzz target: LoadBmpIntoSlot on any file. The input is the whole file.
+//
+// Besides the sanitizers, every run checks the loader's promises against the bytes given:
+// - a header shorter than 54 bytes, without "BM" or with a bit depth other than 24, or asking
+//   for more than BmpImageByteLimit bytes is refused and the slot keeps its image and sizes;
+// - a header that passes but whose pixels are short is refused and leaves the new sizes and no
+//   image;
+// - anything else loads: the image is the width * height * 3 bytes behind the header with blue
+//   and red exchanged in every pixel.
+#include <cstring>
+#include <string>
+
+#include "data/data.h"
+#include "fuzz/fuzz_support.h"
+
+namespace {
+
+const fuzz::ScratchFolder Scratch("fuzz-bmp");
+const std::string InputPath = Scratch / "picture.bmp";
+constexpr uint32_t Slot = 597;
+const uint8_t EarlierImage[12] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+
+uint32_t LittleEndian32(const uint8_t* bytes) {
+  return bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<uint32_t>(bytes[3]) << 24;
+}
+
+// The slot as an earlier load left it: a 2 x 2 picture.
+void PutEarlierImage(TextureSlot& slot) {
+  std::free(slot.pixels);
+  slot.pixels = static_cast<uint8_t*>(std::malloc(sizeof EarlierImage));
+  std::memcpy(slot.pixels, EarlierImage, sizeof EarlierImage);
+  slot.width = 2;
+  slot.height = 2;
+  slot.bytesPerPixel = 3;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  ResizeTextureSlots(3100);
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  fuzz::WriteInput(InputPath.c_str(), data, size);
+  TextureSlot& slot = TextureSlotTable[Slot];
+  PutEarlierImage(slot);
+  const uint8_t* earlierPixels = slot.pixels;
+
+  Scratch.Enter();
+  bool loaded = LoadBmpIntoSlot(".\\picture.bmp", Slot);
+  Scratch.Leave();
+
+  bool headerPasses = size >= 54 && data[0] == 0x42 && data[1] == 0x4D && data[28] == 24;
+  uint64_t width = headerPasses ? LittleEndian32(data + 18) : 0;
+  uint64_t height = headerPasses ? LittleEndian32(data + 22) : 0;
+  uint64_t imageBytes = width * height * 3;
+  if (!headerPasses || imageBytes > BmpImageByteLimit) {
+    FUZZ_CHECK(!loaded);
+    FUZZ_CHECK(slot.pixels == earlierPixels);
+    FUZZ_CHECK(slot.width == 2 && slot.height == 2 && slot.bytesPerPixel == 3);
+    FUZZ_CHECK(std::memcmp(slot.pixels, EarlierImage, sizeof EarlierImage) == 0);
+    return 0;
+  }
+  FUZZ_CHECK(slot.width == width && slot.height == height && slot.bytesPerPixel == 3);
+  if (size - 54 < imageBytes) {
+    FUZZ_CHECK(!loaded);
+    FUZZ_CHECK(slot.pixels == nullptr);
+    return 0;
+  }
+  FUZZ_CHECK(loaded);
+  FUZZ_CHECK(slot.pixels != nullptr);
+  const uint8_t* file = data + 54;
+  for (uint64_t i = 0; i < imageBytes; i += 3) {
+    FUZZ_CHECK(slot.pixels[i] == file[i + 2]);
+    FUZZ_CHECK(slot.pixels[i + 1] == file[i + 1]);
+    FUZZ_CHECK(slot.pixels[i + 2] == file[i]);
+  }
+  return 0;
+}
