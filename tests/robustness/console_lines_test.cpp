@@ -152,4 +152,18 @@ TEST_F(ConsoleLines, NumbersBeyondThirtyTwoBitsClampAsVeryLarge) {
   EXPECT_EQ(MapViewLevel, 2);
 }
 
+// At the grid's last cell the commands index cells past the grid's end (the level above the
+// deepest one, the next row of the last level): those writes are dropped, the player's own cell
+// is written, and nothing else changes.
+TEST_F(ConsoleLines, CommandsAtTheLastCellWriteNothingPastTheGrid) {
+  Player().x = 255;
+  Player().y = 255;
+  Player().level = 179;
+  Run("corner1");
+  Run("env4emptyx1");
+  Run("env4emptyy1");
+  EXPECT_EQ(Cell(255, 255, 179), 4);
+  EXPECT_EQ(CellsSet(), 1u);
+}
+
 }  // namespace

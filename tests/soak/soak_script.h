@@ -122,6 +122,7 @@ inline std::string HeldKeys() {
 inline void DropBackendRecords() {
   std::vector<std::string>().swap(HeadlessCallLog);
   std::vector<HeadlessMessageBoxRecord>().swap(HeadlessMessageBoxes);
+  std::vector<PlatformMessage>().swap(HeadlessDefaultProcMessages);
 }
 
 // Bytes of heap in use: the sanitizer allocator's count under AddressSanitizer; else the C
