@@ -65,7 +65,7 @@ class EmptyTextureFace : public ::testing::Test {
     std::vector<uint8_t> rgb = PatternBytes(static_cast<size_t>(width) * height * 3, 17);
     TextureSlot& image = TextureSlotTable[slot];
     image.pixels = static_cast<uint8_t*>(std::malloc(rgb.size() + 1));
-    std::memcpy(image.pixels, rgb.data(), rgb.size());
+    if (!rgb.empty()) std::memcpy(image.pixels, rgb.data(), rgb.size());
     image.width = width;
     image.height = height;
     image.bytesPerPixel = 3;
