@@ -128,11 +128,13 @@ int main(int argc, char** argv) {
   PrintFigures(("after " + std::to_string(passCount) + " passes").c_str(), atEnd);
   PrintFigures("after exit", afterExit);
 
-  if (firstChange != 0)
+  bool figuresDiffer =
+      atEnd.heapBytes != baseline.heapBytes || atEnd.openFiles != baseline.openFiles;
+  if (figuresDiffer && firstChange != 0)
     std::printf("the heap first moved from the baseline on pass %" PRIu64 " (%+" PRId64
                 " bytes), keys held: %s\n",
                 firstChange, changeBytes, changeKeys.c_str());
-  if (ok && (atEnd.heapBytes != baseline.heapBytes || atEnd.openFiles != baseline.openFiles)) {
+  if (ok && figuresDiffer) {
     std::fprintf(stderr,
                  "vaultrun-soak: memory or files changed after the first %" PRIu64 " passes\n",
                  BaselinePasses);
