@@ -7,14 +7,15 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 namespace fuzz {
 
 // The program opens paths relative to its working folder. Each fuzzer gets a fresh folder under
 // the temporary folder and works in it only while the code under test runs, so the relative
-// paths libFuzzer was given (corpus folders, artifact prefix) keep their meaning. The folder
-// stays behind when the fuzzer is killed; it holds one small file.
+// paths libFuzzer was given (corpus folders, artifact prefix) keep their meaning. The folder is
+// removed at exit; after a crash it stays behind with the input that caused it.
 class ScratchFolder {
  public:
   explicit ScratchFolder(const char* name) {
@@ -26,6 +27,13 @@ class ScratchFolder {
       std::abort();
     }
   }
+  ~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+    close(home_);
+  }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
   std::string operator/(const std::string& name) const { return path_ + "/" + name; }
   void Enter() const {
     if (chdir(path_.c_str()) != 0) std::abort();
