@@ -9,9 +9,11 @@
 // passes: default 100000, at least 1001 (the last pass holds Escape). Without --data the soak
 // writes a complete set of data files into a fresh temporary folder and runs there; with it,
 // it runs in the given folder (a build folder holds the real pictures and sounds).
+//
+// The heap figure is exact under AddressSanitizer. Elsewhere glibc counts the freed blocks of its
+// per-thread cache as in use: run with GLIBC_TUNABLES=glibc.malloc.tcache_count=0 to have the
+// heap compared too; without it only the open files are.
 // Exit status 0 when every check held, 1 otherwise.
-#include <unistd.h>
-
 #include <chrono>
 #include <cinttypes>
 #include <cstdio>
@@ -48,13 +50,6 @@ int Usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
-#if !defined(VAULTRUN_SOAK_ASAN) && defined(__GLIBC__) && defined(__linux__)
-  // Start again with the C library's per-thread cache off, so that its heap figure is exact.
-  if (!soak::HeapFigureIsExact()) {
-    setenv("GLIBC_TUNABLES", "glibc.malloc.tcache_count=0", 1);
-    execv("/proc/self/exe", argv);  // returns only if it failed; the figures are then rough
-  }
-#endif
   uint64_t passCount = 100000;
   std::string dataFolder;
   for (int i = 1; i < argc; ++i) {
@@ -128,8 +123,11 @@ int main(int argc, char** argv) {
   PrintFigures(("after " + std::to_string(passCount) + " passes").c_str(), atEnd);
   PrintFigures("after exit", afterExit);
 
+  bool exact = soak::HeapFigureIsExact();
+  if (!exact)
+    std::printf("the heap figures include freed blocks the C library keeps: not compared\n");
   bool figuresDiffer =
-      atEnd.heapBytes != baseline.heapBytes || atEnd.openFiles != baseline.openFiles;
+      (exact && atEnd.heapBytes != baseline.heapBytes) || atEnd.openFiles != baseline.openFiles;
   if (figuresDiffer && firstChange != 0)
     std::printf("the heap first moved from the baseline on pass %" PRIu64 " (%+" PRId64
                 " bytes), keys held: %s\n",
@@ -140,7 +138,7 @@ int main(int argc, char** argv) {
                  BaselinePasses);
     ok = false;
   }
-  if (ok && (afterExit.heapBytes != beforeStart.heapBytes ||
+  if (ok && ((exact && afterExit.heapBytes != beforeStart.heapBytes) ||
              afterExit.openFiles != beforeStart.openFiles)) {
     std::fprintf(stderr, "vaultrun-soak: exit did not give back what start-up took\n");
     ok = false;
