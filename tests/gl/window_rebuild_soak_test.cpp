@@ -34,11 +34,17 @@ int OpenFiles() {
 }
 
 // The first rebuilds load what the GL driver loads once (its code, its caches of compiled
-// state); 20 of them, five at every scale, come before the baseline. What the driver keeps per
-// context stays within this many kilobytes of it; a context, a window or a texture set lost on
-// every rebuild would pass it within a few dozen rebuilds (each holds at least the 640 x 480
-// colour and depth buffers of its window, well over a megabyte).
-constexpr long AllowanceKb = 1024;
+// state): 40 of them, ten at every scale, come before the baseline. After that the driver's
+// memory moves now and then in a single step of a few megabytes (a new arena for one of its
+// threads, say) and then stays; a window, a context or a texture set lost on every rebuild
+// would instead grow every block of rebuilds, by far more than BlockAllowanceKb (each holds at
+// least the colour and depth buffers of its window, over a megabyte at 640 x 480).
+constexpr int WarmUpRebuilds = 40;
+constexpr int Blocks = 10;
+constexpr int RebuildsPerBlock = 20;
+constexpr long BlockAllowanceKb = 256;  // more than this, and the block counts as growing
+constexpr int GrowingBlocksAllowed = 3;
+constexpr long TotalAllowanceKb = 8 * 1024;
 
 TEST(WindowRebuildSoak, TwoHundredRebuildsKeepResidentMemoryFlat) {
   setenv("VAULTRUN_MESSAGE_BOXES", "stderr", 1);
@@ -60,16 +66,23 @@ TEST(WindowRebuildSoak, TwoHundredRebuildsKeepResidentMemoryFlat) {
       }
     }
   };
-  rebuild(20);
+  rebuild(WarmUpRebuilds);
   long baselineKb = ResidentKilobytes();
   int baselineFiles = OpenFiles();
-  rebuild(200);
-  long endKb = ResidentKilobytes();
-  std::printf(
-      "resident memory: %ld kB with the first window, %ld kB after 20 rebuilds, %ld kB "
-      "after 200 more\n",
-      firstWindowKb, baselineKb, endKb);
-  EXPECT_LE(endKb, baselineKb + AllowanceKb);
+  long blockKb[Blocks];
+  int growingBlocks = 0;
+  for (int block = 0; block < Blocks; ++block) {
+    rebuild(RebuildsPerBlock);
+    blockKb[block] = ResidentKilobytes();
+    long before = block == 0 ? baselineKb : blockKb[block - 1];
+    if (blockKb[block] - before > BlockAllowanceKb) ++growingBlocks;
+  }
+  std::printf("resident memory: %ld kB with the first window, %ld kB after %d rebuilds, then",
+              firstWindowKb, baselineKb, WarmUpRebuilds);
+  for (long kb : blockKb) std::printf(" %ld", kb);
+  std::printf(" kB after each %d more\n", RebuildsPerBlock);
+  EXPECT_LE(growingBlocks, GrowingBlocksAllowed);
+  EXPECT_LE(blockKb[Blocks - 1], baselineKb + TotalAllowanceKb);
   EXPECT_EQ(OpenFiles(), baselineFiles);
 
   DestroyRenderWindow();
