@@ -9,7 +9,7 @@ TEST_PACKAGES=("${RUN_PACKAGES[@]}" xvfb xauth xdotool)
 # What CI installs besides, so that every test label runs there: the Windows cross compilers,
 # Wine and the tools of the Windows smoke test. Wine is installed with what it recommends, as a
 # desktop would have it.
-CI_PACKAGES=(zip imagemagick x11-utils)
+CI_PACKAGES=(zip imagemagick x11-utils clang libclang-rt-14-dev)
 CI_WINDOWS_PACKAGES=(mingw-w64 wine wine64)
 
 VAULTRUN_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
