@@ -11,9 +11,6 @@
 
 namespace {
 
-int TemplateWidthOf(int t) { return RoomTemplates[t][2] - 96; }
-int TemplateHeightOf(int t) { return RoomTemplates[t][3] - 96; }
-
 // The scratch room as text, one string per row of the current room size.
 std::vector<std::string> ScratchRows() {
   std::vector<std::string> rows;
@@ -44,43 +41,6 @@ bool IsRoomCell(uint8_t code) { return code != 0 && code != '='; }
 }  // namespace
 
 // ---- Templates ------------------------------------------------------------------------------
-
-TEST(RoomTemplates, AreHeaderRowThenRoomRowsWithNothingOutside) {
-  for (int t = 0; t < RoomTemplateCount; ++t) {
-    SCOPED_TRACE(t);
-    const char* text = RoomTemplates[t];
-    ASSERT_EQ(std::strlen(text), 990u);
-    EXPECT_EQ(std::string(text, 2), "jk");
-    EXPECT_EQ(text[4], '0');
-    EXPECT_EQ(text[5], '0');
-    for (int i = 6; i < 30; ++i) EXPECT_EQ(text[i], '0');
-    int width = TemplateWidthOf(t), height = TemplateHeightOf(t);
-    ASSERT_GE(width, 1);
-    ASSERT_LE(width, 9);
-    ASSERT_GE(height, 1);
-    ASSERT_LE(height, 9);
-    for (int row = 1; row < 33; ++row) {
-      for (int column = 0; column < 30; ++column) {
-        char cell = text[30 * row + column];
-        if (row <= height && column < width)
-          EXPECT_TRUE(cell == 'd' || cell == 'p' || cell == '0');
-        else
-          EXPECT_EQ(cell, '0') << "row " << row << " column " << column;
-      }
-    }
-  }
-  // Template 18 keeps an empty eighth row inside its 8 x 8 size.
-  EXPECT_EQ(TemplateHeightOf(18), 8);
-  EXPECT_EQ(std::string(RoomTemplates[18] + 30 * 8, 8), "00000000");
-}
-
-// The style test below relies on this split: only templates 19 to 28 have special cells.
-TEST(RoomTemplates, OnlyTemplatesFromNineteenHaveSpecialCells) {
-  for (int t = 0; t < RoomTemplateCount; ++t) {
-    bool special = std::strchr(RoomTemplates[t] + 30, 'p') != nullptr;
-    EXPECT_EQ(special, t >= 19) << "template " << t;
-  }
-}
 
 // Template 15 is an 8 x 6 "L": two full rows on top, then a two-cell stem down the left side.
 // Each orientation places template cell (r, c) as its table says:
