@@ -8,6 +8,7 @@
 
 #include "overlay/overlay.h"
 #include "tests/game/dungeon_test_pools.h"
+#include "tests/support/windows_rand.h"
 
 namespace {
 
@@ -28,12 +29,6 @@ int ScratchCellsOutsideRoom() {
     for (int c = 0; c < 30; ++c)
       if ((r >= RoomHeight || c >= RoomWidth) && RoomScratch[r * 30 + c] != 0) ++count;
   return count;
-}
-
-uint32_t StateAfterDraws(uint32_t seed, int draws) {
-  Srand(seed);
-  for (int i = 0; i < draws; ++i) Rand();
-  return RandState;
 }
 
 bool IsRoomCell(uint8_t code) { return code != 0 && code != '='; }
@@ -238,7 +233,7 @@ TEST(GenerateDungeon, NoRoomsGivesCentralRoomsWithStairsWhereTheyOverlap) {
   EXPECT_EQ(GridCell(27, 28, 1), 0);
   EXPECT_EQ(GridCell(228, 228, 2), '=');
   EXPECT_EQ(GridCell(229, 228, 2), 0);
-  EXPECT_EQ(RandState, StateAfterDraws(1, 1 + 3 * 1000000));
+  EXPECT_EQ(RandState, StateAfter(1, 1 + 3 * 1000000));
 }
 
 // With no attached rooms the central rooms of later levels come from templates 0 to 12, and
