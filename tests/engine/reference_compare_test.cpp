@@ -266,15 +266,6 @@ TEST_F(ReferenceCompare, FramesOfTheStartUpObjectForEverySwitchMouseAndSetting) 
   CompareFrames(cases);
 }
 
-TEST_F(ReferenceCompare, FramesOfTheFirstSevenBoxes) {
-  std::vector<FrameCase> cases;
-  int n = 0;
-  for (int switches = 0; switches < 16; ++switches)
-    for (int m = 0; m < 3; ++m)
-      cases.push_back(SweepCase(n++, switches, 7, MousePositions[(switches * 3 + m) % 16]));
-  CompareFrames(cases);
-}
-
 TEST_F(ReferenceCompare, FramesOfAllObjects) {
   std::vector<FrameCase> cases;
   int n = 0;
