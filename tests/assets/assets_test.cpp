@@ -11,7 +11,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <memory>
 #include <set>
 #include <string>
@@ -23,11 +22,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::vector<uint8_t> ReadAll(const fs::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  return std::vector<uint8_t>(std::istreambuf_iterator<char>(file), {});
-}
 
 uint32_t Le32(const uint8_t* bytes) {
   return bytes[0] | (bytes[1] << 8) | (bytes[2] << 16) | (static_cast<uint32_t>(bytes[3]) << 24);
@@ -128,7 +122,7 @@ TEST_F(WrittenAssets, TheProgramLoadsEveryPictureAtTheSizeOfItsKind) {
 
   std::set<std::string> written;
   for (const fs::path& file : Pictures()) {
-    std::vector<uint8_t> bytes = ReadAll(file);
+    std::vector<uint8_t> bytes = ReadFileBytes(file);
     written.emplace(bytes.begin() + 54, bytes.end());
   }
   EXPECT_EQ(written.size(), Pictures().size()) << "two pictures are drawn alike";
@@ -139,7 +133,7 @@ TEST_F(WrittenAssets, TheProgramLoadsEveryPictureAtTheSizeOfItsKind) {
 // fields are kept standard so that other programs show the files too.
 TEST_F(WrittenAssets, PicturesArePlainBottomUpBmpsWithoutRowPadding) {
   for (const fs::path& file : Pictures()) {
-    std::vector<uint8_t> bytes = ReadAll(file);
+    std::vector<uint8_t> bytes = ReadFileBytes(file);
     ASSERT_GE(bytes.size(), 54u) << file;
     const uint8_t* h = bytes.data();
     uint32_t width = Le32(h + 18), height = Le32(h + 22);
@@ -195,7 +189,7 @@ TEST_F(WrittenAssets, KeyColourOnlyAroundCreaturesAndItems) {
 // 44,100 a second; both pieces are music of 15 to 30 seconds, loud but never at full scale.
 TEST_F(WrittenAssets, SoundsAreFifteenToThirtySecondsOfUnclippedSamples) {
   for (const char* name : {"Dreamy Space Beat.raw", "tecnotica.raw"}) {
-    std::vector<uint8_t> bytes = ReadAll(folder->path() / "sound" / name);
+    std::vector<uint8_t> bytes = ReadFileBytes(folder->path() / "sound" / name);
     ASSERT_GT(bytes.size(), 150u) << name;
     EXPECT_EQ((bytes.size() - 150) % 2, 0u) << name << ": half a sample at the end";
     EXPECT_LE(bytes.size() - 150, 3000000u) << name << ": more than a sound slot holds";
@@ -224,14 +218,14 @@ TEST_F(WrittenAssets, WritingAgainGivesTheSameBytesAndKeepsTheMaps) {
   std::ofstream(again.path() / "bmp_cube" / "brickold2.bmp", std::ios::binary).flush();
   ASSERT_TRUE(assets::WriteAllAssets(again.path().string()));
 
-  std::vector<uint8_t> map = ReadAll(again.path() / "map" / "3.overworld");
+  std::vector<uint8_t> map = ReadFileBytes(again.path() / "map" / "3.overworld");
   EXPECT_EQ(std::string(map.begin(), map.end()), "a saved overworld");
   EXPECT_TRUE(fs::is_empty(folder->path() / "map"));
   std::vector<fs::path> first = FilesBelow(folder->path());
   EXPECT_EQ(FilesBelow(again.path()).size(), first.size() + 1);  // and the map
   for (const fs::path& file : first) {
     fs::path twin = again.path() / fs::relative(file, folder->path());
-    EXPECT_TRUE(ReadAll(file) == ReadAll(twin)) << twin;
+    EXPECT_TRUE(ReadFileBytes(file) == ReadFileBytes(twin)) << twin;
   }
 }
 
