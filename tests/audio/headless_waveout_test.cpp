@@ -58,27 +58,32 @@ TEST_F(HeadlessWaveOut, HeaderPlaysOnceAtTheFormatsRateAndStopsAtItsEnd) {
   PlatformSleep(1000);
   EXPECT_EQ(Position(), 8820u);
   EXPECT_EQ(header.dwFlags & (WhdrDone | WhdrInQueue), WhdrDone);
+  // The next header's bytes count on from there until a reset.
+  WaveHeader second = Header(882);
+  Play(&second);
+  PlatformSleep(5);
+  EXPECT_EQ(Position(), 8820u + BytesAfterMs(5));
 }
 
-TEST_F(HeadlessWaveOut, HeaderWithBothLoopFlagsPlaysItsLoopCount) {
+// A header with both loop flags plays its loop count, the position counting on across passes;
+// one flag alone does not loop; break loop lets the current pass end.
+TEST_F(HeadlessWaveOut, HeaderWithBothLoopFlagsPlaysItsLoopCountUntilTheLoopIsBroken) {
   WaveHeader header = Header(882, 3);  // 10 ms a pass
   Play(&header);
   PlatformSleep(25);
-  EXPECT_EQ(Position(), BytesAfterMs(25));  // counts on across passes
+  EXPECT_EQ(Position(), BytesAfterMs(25));
   PlatformSleep(1000);
   EXPECT_EQ(Position(), 3u * 882u);
-}
 
-TEST_F(HeadlessWaveOut, OneLoopFlagAloneDoesNotLoop) {
-  WaveHeader header = Header(882, 3);
+  ASSERT_EQ(PlatformWaveOutReset(stream), MmSysErrNoError);
+  header = Header(882, 3);
   header.dwFlags = WhdrBeginLoop;
   Play(&header);
   PlatformSleep(1000);
   EXPECT_EQ(Position(), 882u);
-}
 
-TEST_F(HeadlessWaveOut, BreakLoopLetsTheCurrentPassEnd) {
-  WaveHeader header = Header(882, 999);
+  ASSERT_EQ(PlatformWaveOutReset(stream), MmSysErrNoError);
+  header = Header(882, 999);
   Play(&header);
   PlatformSleep(25);  // in the third pass
   EXPECT_EQ(PlatformWaveOutBreakLoop(stream), MmSysErrNoError);
@@ -101,16 +106,6 @@ TEST_F(HeadlessWaveOut, ResetStopsAndReturnsThePositionToZero) {
   ASSERT_EQ(PlatformWaveOutWrite(stream, &header, sizeof(WaveHeader)), MmSysErrNoError);
   PlatformSleep(5);
   EXPECT_EQ(Position(), BytesAfterMs(5));
-}
-
-TEST_F(HeadlessWaveOut, PositionCountsOnAcrossHeadersUntilReset) {
-  WaveHeader first = Header(882);
-  Play(&first);
-  PlatformSleep(20);
-  WaveHeader second = Header(882);
-  Play(&second);
-  PlatformSleep(5);
-  EXPECT_EQ(Position(), 882u + BytesAfterMs(5));
 }
 
 TEST_F(HeadlessWaveOut, OneHeaderAtATime) {

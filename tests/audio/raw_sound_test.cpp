@@ -23,9 +23,7 @@ class RawSound : public ::testing::Test {
     std::memset(SoundSlots[1].samples, 0x77, SoundSlotCapacity);
     SoundSlots[1].length = 1234;
   }
-  void TearDown() override {
-    ResetAudioSystem();
-  }
+  void TearDown() override { ResetAudioSystem(); }
 
   // A file whose byte k is (k * 7 + k / 251) mod 256: no two neighbouring stretches alike, so a
   // read from the wrong offset shows.
@@ -34,12 +32,7 @@ class RawSound : public ::testing::Test {
     std::string path = folder + "/" + name;
     std::vector<uint8_t> bytes(size);
     for (size_t k = 0; k < size; ++k) bytes[k] = FileByte(k);
-    FILE* file = std::fopen(path.c_str(), "wb");
-    EXPECT_NE(file, nullptr);
-    if (file) {
-      EXPECT_EQ(std::fwrite(bytes.data(), 1, size, file), size);
-      std::fclose(file);
-    }
+    WriteFileBytes(path, bytes);
     return path;
   }
 

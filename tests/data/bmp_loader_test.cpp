@@ -52,7 +52,7 @@ std::vector<uint8_t> SwappedPixels(const std::vector<uint8_t>& fileBytes) {
   return slotBytes;
 }
 
-TEST_F(BmpLoader, LoadsA64By64PictureAsRedGreenBlue) {
+TEST_F(BmpLoader, LoadsA64By64PictureAsRedGreenBlueAndReloadsOverIt) {
   std::vector<uint8_t> pixels = PatternBytes(64 * 64 * 3, 3);
   pixels[0] = 255;  // the first stored pixel is pure blue: 255, 0, 0 in the file
   pixels[1] = 0;
@@ -69,17 +69,15 @@ TEST_F(BmpLoader, LoadsA64By64PictureAsRedGreenBlue) {
   EXPECT_EQ(slot.pixels[2], 255);
   // All 12288 bytes, the last pixel included.
   EXPECT_EQ(std::vector<uint8_t>(slot.pixels, slot.pixels + 12288), SwappedPixels(pixels));
+  // A reload replaces the image and both sizes.
+  std::vector<uint8_t> second = PatternBytes(8 * 2 * 3, 2);
+  ASSERT_TRUE(LoadBmpIntoSlot(Write("b.bmp", Bmp24(8, 2, second)).c_str(), 597));
+  EXPECT_EQ(slot.width, 8u);
+  EXPECT_EQ(slot.height, 2u);
+  EXPECT_EQ(std::vector<uint8_t>(slot.pixels, slot.pixels + 48), SwappedPixels(second));
 }
 
-TEST_F(BmpLoader, TestsOnlyTheLowByteOfTheBitCount) {
-  // 0x0118: byte 28 is 24, byte 29 is 1. Only byte 28 decides.
-  std::vector<uint8_t> file = Bmp24(2, 1, PatternBytes(6));
-  file[29] = 1;
-  EXPECT_TRUE(LoadBmpIntoSlot(Write("odd_count.bmp", file).c_str(), 5));
-  EXPECT_EQ(TextureSlotTable[5].width, 2u);
-}
-
-TEST_F(BmpLoader, RefusesOtherDepthsAndSignaturesLeavingTheSlotAsItWas) {
+TEST_F(BmpLoader, RefusesOtherDepthsSignaturesAndShortHeadersLeavingTheSlotAsItWas) {
   Preload(40);
   std::vector<uint8_t> eightBit = BmpHeader(2, 2, 8);
   eightBit.resize(54 + 1024 + 16, 9);
@@ -104,6 +102,12 @@ TEST_F(BmpLoader, RefusesOtherDepthsAndSignaturesLeavingTheSlotAsItWas) {
   shortHeader.resize(53);
   EXPECT_FALSE(LoadBmpIntoSlot(Write("short_header.bmp", shortHeader).c_str(), 40));
   ExpectAsBefore(40);
+
+  // Only the low byte of the bit count decides: 0x0118 has 24 in byte 28.
+  std::vector<uint8_t> oddCount = Bmp24(2, 1, PatternBytes(6));
+  oddCount[29] = 1;
+  EXPECT_TRUE(LoadBmpIntoSlot(Write("odd_count.bmp", oddCount).c_str(), 5));
+  EXPECT_EQ(TextureSlotTable[5].width, 2u);
 }
 
 TEST_F(BmpLoader, ReadsRowsWithoutSkippingPaddingAndIgnoresThePixelOffset) {
@@ -141,16 +145,6 @@ TEST_F(BmpLoader, ShortPixelDataLeavesTheNewSizesAndNoImage) {
   EXPECT_FALSE(LoadBmpIntoSlot(Write("large.bmp", Bmp24(2048, 2048, {})).c_str(), 597));
   EXPECT_EQ(slot.width, 2048u);
   EXPECT_EQ(slot.pixels, nullptr);
-}
-
-TEST_F(BmpLoader, ReloadReplacesImageAndBothSizes) {
-  ASSERT_TRUE(LoadBmpIntoSlot(Write("a.bmp", Bmp24(4, 4, PatternBytes(48, 1))).c_str(), 597));
-  std::vector<uint8_t> second = PatternBytes(8 * 2 * 3, 2);
-  ASSERT_TRUE(LoadBmpIntoSlot(Write("b.bmp", Bmp24(8, 2, second)).c_str(), 597));
-  const TextureSlot& slot = TextureSlotTable[597];
-  EXPECT_EQ(slot.width, 8u);
-  EXPECT_EQ(slot.height, 2u);
-  EXPECT_EQ(std::vector<uint8_t>(slot.pixels, slot.pixels + 48), SwappedPixels(second));
 }
 
 TEST_F(BmpLoader, MissingFileIsCreatedEmptyAndRefused) {

@@ -4,15 +4,10 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
-
-#include "tests/support/scratch_folder.h"
-#include <fstream>
-#include <random>
-#include <string>
 #include <vector>
 
 #include "data/data.h"
+#include "tests/support/scratch_folder.h"
 
 namespace bmp_test {
 
@@ -51,12 +46,6 @@ inline std::vector<uint8_t> PatternBytes(size_t count, uint8_t seed = 0) {
   std::vector<uint8_t> bytes(count);
   for (size_t i = 0; i < count; ++i) bytes[i] = static_cast<uint8_t>((i + seed) % 251);
   return bytes;
-}
-
-inline void WriteFileBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
 }
 
 // A zeroed table of the program's size, and its release with every image in it.

@@ -105,21 +105,17 @@ TEST_F(Edges, TriangleFillCutsTheTextureToItsShape) {
   EXPECT_EQ(PixelAt(130, 82)[0], 30);
 }
 
-// Both ends on one pixel: the walk plots it with the start depth plus the bias (0.8f widened),
-// then the end point plots it again and stores the plain end depth.
-TEST_F(Edges, LineOnOnePixelStoresTheUnbiasedEndDepth) {
+// The walk stores z + 0.800000011920929 (the single-precision bias widened); the end point is
+// plotted again with its plain depth, so a line with both ends on one pixel stores the end depth.
+TEST_F(Edges, LineDepthCarriesTheBiasButNotAtItsEnd) {
   DrawDepthLine(100.2, 100.7, -100, 100.2, 100.7, -100, 1);
   EXPECT_EQ(PixelAt(100, 100), (std::array<uint8_t, 4>{255, 255, 255, 255}));
   EXPECT_EQ(DepthAt(100, 100), -100.0);
   EXPECT_EQ(mask[100 * 320 + 100], 1u);
   EXPECT_EQ(DrawnCount(), 1);
-}
-
-// The walk stores z + 0.800000011920929 (the single-precision bias widened).
-TEST_F(Edges, LineDepthCarriesTheBias) {
   DrawDepthLine(10, 50, -100, 20, 50, -110, 0);
   EXPECT_EQ(DepthAt(15, 50), -105.0 + static_cast<double>(0.8f));
-  EXPECT_EQ(DepthAt(20, 50), -110.0);  // the end point, plotted again without the bias
+  EXPECT_EQ(DepthAt(20, 50), -110.0);
   // Behind a nearer surface a line point is not drawn; within the bias it is.
   depth[60 * 320 + 30] = -99.5;
   depth[60 * 320 + 31] = -99.0;

@@ -14,6 +14,7 @@
 #include "engine/engine.h"
 #include "frame/frame.h"
 #include "platform/headless/headless.h"
+#include "tests/support/saved_globals.h"
 
 class EngineTest : public ::testing::Test {
  protected:
@@ -23,26 +24,10 @@ class EngineTest : public ::testing::Test {
 
   void SetUp() override {
     HeadlessReset();
-    saved = Saved{VertexPool,
-                  ObjectPool,
-                  LightTable,
-                  DepthBuffer,
-                  LineMaskBuffer,
-                  TextureSlotTable,
-                  TextureSlotCount,
-                  LightCount,
-                  LastObjectId,
-                  NextObjectId,
-                  ViewDistance,
-                  NearPlaneZ,
-                  ScreenCentreX,
-                  ScreenCentreY,
-                  LightingEnabled,
-                  TexturingEnabled,
-                  CoarseFillEnabled,
-                  WireframeEnabled,
-                  {CameraOffset[0], CameraOffset[1], CameraOffset[2]},
-                  {FlatColour[0], FlatColour[1], FlatColour[2]}};
+    saved.Save(VertexPool, ObjectPool, LightTable, DepthBuffer, LineMaskBuffer, TextureSlotTable,
+               TextureSlotCount, LightCount, LastObjectId, NextObjectId, ViewDistance, NearPlaneZ,
+               ScreenCentreX, ScreenCentreY, LightingEnabled, TexturingEnabled, CoarseFillEnabled,
+               WireframeEnabled, CameraOffset, FlatColour);
     SetRenderSize(320, 240);
     vertices.assign(ObjectCapacity * VerticesPerObject, SceneVertex{});
     objects.assign(ObjectCapacity, SceneObject{});
@@ -59,8 +44,7 @@ class EngineTest : public ::testing::Test {
     TextureSlotCount = SlotCapacity;
     std::memset(FrameBuffer, 0, 320 * 240 * 4);
     LightCount = 0;
-    LastObjectId = 1;
-    NextObjectId = 1;
+    LastObjectId = NextObjectId = 1;
     ViewDistance = -360.0f;
     NearPlaneZ = -50.0;
     ScreenCentreX = 160;
@@ -71,28 +55,7 @@ class EngineTest : public ::testing::Test {
   }
 
   void TearDown() override {
-    VertexPool = saved.vertexPool;
-    ObjectPool = saved.objectPool;
-    LightTable = saved.lightTable;
-    DepthBuffer = saved.depthBuffer;
-    LineMaskBuffer = saved.lineMaskBuffer;
-    TextureSlotTable = saved.textureSlotTable;
-    TextureSlotCount = saved.textureSlotCount;
-    LightCount = saved.lightCount;
-    LastObjectId = saved.lastObjectId;
-    NextObjectId = saved.nextObjectId;
-    ViewDistance = saved.viewDistance;
-    NearPlaneZ = saved.nearPlaneZ;
-    ScreenCentreX = saved.screenCentreX;
-    ScreenCentreY = saved.screenCentreY;
-    LightingEnabled = saved.lighting;
-    TexturingEnabled = saved.texturing;
-    CoarseFillEnabled = saved.coarse;
-    WireframeEnabled = saved.wireframe;
-    for (int i = 0; i < 3; ++i) {
-      CameraOffset[i] = saved.cameraOffset[i];
-      FlatColour[i] = saved.flatColour[i];
-    }
+    saved.Restore();
     HeadlessReset();
   }
 
@@ -145,22 +108,5 @@ class EngineTest : public ::testing::Test {
   std::vector<TextureSlot> slots;
   std::vector<std::vector<uint8_t>> images;
 
- private:
-  struct Saved {
-    SceneVertex* vertexPool;
-    SceneObject* objectPool;
-    SceneLight* lightTable;
-    double* depthBuffer;
-    uint32_t* lineMaskBuffer;
-    TextureSlot* textureSlotTable;
-    uint32_t textureSlotCount;
-    int32_t lightCount, lastObjectId, nextObjectId;
-    float viewDistance;
-    double nearPlaneZ;
-    int32_t screenCentreX, screenCentreY;
-    int32_t lighting, texturing, coarse, wireframe;
-    float cameraOffset[3];
-    int32_t flatColour[3];
-  };
-  Saved saved{};
+  SavedGlobals saved;
 };

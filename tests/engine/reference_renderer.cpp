@@ -53,7 +53,6 @@ int32_t FlatColour[3] = {0, 0, 0};
 
 FaceCorner CornerA, CornerB, CornerC, CornerD;
 EdgeList LeftEdge, RightEdge;
-uint64_t SpansDrawn = 0;
 
 void ResetScene() {
   std::memset(VertexPool, 0, sizeof(VertexPool));
@@ -483,7 +482,6 @@ float DistanceToColumn(double x0, double y0, double dx, double dy, double X) {
 void DrawSpan(double x0, double y0, double cx0, double cy0, double cz0, double x1, double y1,
               double cx1, double cy1, double cz1, int32_t row, uint32_t slot, double len,
               double colStep) {
-  ++SpansDrawn;
   const double dx = x1 - x0, dy = y1 - y0;
   const double ux = dx / len, uy = dy / len;
   const double ucx = (cx1 - cx0) / len, ucy = (cy1 - cy0) / len, ucz = (cz1 - cz0) / len;

@@ -101,7 +101,6 @@ extern int32_t FlatColour[3];
 
 extern FaceCorner CornerA, CornerB, CornerC, CornerD;
 extern EdgeList LeftEdge, RightEdge;
-extern uint64_t SpansDrawn;  // spans handed to the span functions since the last reset
 
 void RenderBoxObject(uint32_t objectId);
 void RenderTriangleObject(uint32_t objectId);

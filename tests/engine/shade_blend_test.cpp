@@ -52,22 +52,6 @@ TEST(ShadeBlend, EveryEntryOfTheTableIsTheBlendOfItsSurfaceBytes) {
   }
 }
 
-// The worked example of the rasterizer's rounding: light green 255, range 60, at distance
-// 555.769287109375, so q = 255 / k = 27.529409408569336 (float) and the base is
-// q * 17 / 18 = 25.9999977 in double. With surface 234 (234 div 18 = 13) the sum 38.9999977
-// rounds to the float 38.999996 and truncates to 38; a step-by-step single-precision blend
-// would have reached 39.
-TEST(ShadeBlend, TheWorkedRoundingExampleGives38) {
-  double base = static_cast<double>(27.529409408569336f) * 17 / 18;
-  EXPECT_EQ(BlendByte(base, 234), 38);
-  uint8_t table[16];
-  BlendQuotients(base, table);
-  EXPECT_EQ(table[13], 38);
-  // Floats between 32 and 64 lie 2^-18 (3.8e-6) apart; 37.9999977 is 2.3e-6 below 38, more than
-  // half of that, so it rounds down to 37.9999962 and truncates to 37.
-  EXPECT_EQ(table[12], 37);
-}
-
 // A light with no colour in a channel gives a zero base there: the blend is then the surface's
 // quotient itself. A base of 255 or more (a light nearer than its range) clamps every surface
 // to 255. The cache fills such channels without blending, on the strength of these two.

@@ -22,6 +22,26 @@ TEST_F(Spans, ShadePointOfTheWorkedExample) {
   EXPECT_EQ(c.blue, 2.0f);
 }
 
+// The blend is formed in double and rounded once, when stored. Light green 255, range 60, at
+// distance 555.769287109375: k = 9.2628212 (float), q = 255 / k = 27.529409408569336 (float),
+// just below 468 / 17. Surface green 234 adds 234 div 18 = 13: q * 17 / 18 + 13 = 38.9999977 in
+// double, stored as the float 38.999996, so the pixel's green is 38. Worked in single precision
+// step by step instead, q * 17 rounds to 467.99997, / 18 to 25.999998, and + 13 lands halfway
+// between 38.999996 and 39, which rounds to even: 39. The span, which shades from its own cached
+// table, must write the same 38.
+TEST_F(Spans, BlendRoundsOnceFromDouble) {
+  LightCount = 1;
+  CoarseFillEnabled = 0;
+  PlaceLight(1, 555.769287109375f, 0, -100, 60, 0, 255, 0);
+  ShadeColour c = ShadePoint(0, 0, -100, 0, 234, 0);
+  EXPECT_EQ(c.green, 38.999996185302734f);
+  const uint8_t surface[3] = {0, 234, 0};
+  std::vector<uint8_t>& image = images.emplace_back(surface, surface + 3);
+  slots[9] = TextureSlot{image.data(), 1, 1, 3};
+  DrawQuadSpan(100.5, 100.5, 0, 0, -100, 100.5, 101.0, 0, 0, -100, 0, 9);
+  EXPECT_EQ(PixelAt(100, 100)[1], 38);
+}
+
 // Surface (36, 36, 36) adds 36 div 18 = 2 per light. Light A: colour (0, 255, 0) at distance 120
 // (q = 0, 127.5, 0); light B: colour (90, 0, 0) at distance 60 (q = 90, 0, 0).
 // A then B: after A (2, 122.4167, 2); B lifts red to 90; blend: (90 * 17/18 + 2,
@@ -117,11 +137,8 @@ TEST_F(Spans, SpanOfLengthTwoAndAHalf) {
   EXPECT_EQ(PixelAt(102, 50)[0], 3);
   EXPECT_EQ(PixelAt(102, 50)[1], 2);  // the row
   EXPECT_EQ(DepthAt(101, 50), -100.0);
-}
-
-TEST_F(Spans, ZeroLengthSpanDrawsNothing) {
-  DrawQuadSpan(100.5, 50.5, 0, 0, -100, 100.5, 50.5, 0, 0, -100, 0, 597);
-  EXPECT_EQ(DrawnCount(), 0);
+  DrawQuadSpan(100.5, 60.5, 0, 0, -100, 100.5, 60.5, 0, 0, -100, 0, 5);  // length 0: nothing
+  EXPECT_EQ(DrawnCount(), 3);
 }
 
 // Depth: greater or equal wins, so a span at the stored depth draws again; the near plane is

@@ -8,32 +8,23 @@ namespace {
 
 using Transform = EngineTest;
 
-// Bearings of unit offsets from (0, 0), measured from +y towards +x. dx = x0 - x1 and
-// dy = y0 - y1, so an offset towards +x has dx < 0:
-//   (0, 1): dx = 0, dy = -1, the first case with ax <= ay: asin(0) = 0;
-//   (1, 0): dx = -1, dy = 0, first case, ax > ay: 90 - acos(1) = 90;
-//   (0, -1): dx = 0, dy = 1, second case, ax <= ay: 180 - asin(0) = 180;
-//   (-1, 0): dx = 1, dy = 0, fourth case, ax > ay: acos(1) + 270 = 270.
-TEST(BearingDegrees, AxisDirectionsFallOnTheQuarters) {
+// Bearings of offsets from (0, 0), measured from +y towards +x; dx = x0 - x1, dy = y0 - y1:
+//   (0, 1): first case, ax <= ay: asin(0) = 0;     (1, 0): first case, ax > ay: 90 - acos(1);
+//   (0, -1): second case: 180 - asin(0) = 180;     (-1, 0): fourth case: acos(1) + 270 = 270.
+// Diagonals take the arc sine (ax <= ay) of 1/sqrt(2): 45, 180 - 45, 45 + 180, 360 - 45; (2, 1)
+// takes the arc cosine branch: 90 - acos(2/sqrt(5)) = 63.43. Not a number gives -1.
+TEST(BearingDegrees, EachQuadrantAndBranch) {
   EXPECT_EQ(BearingDegrees(0, 0, 0, 1), 0.0f);
   EXPECT_EQ(BearingDegrees(0, 0, 1, 0), 90.0f);
   EXPECT_EQ(BearingDegrees(0, 0, 0, -1), 180.0f);
   EXPECT_EQ(BearingDegrees(0, 0, -1, 0), 270.0f);
   EXPECT_EQ(BearingDegrees(3, 3, 3, 3), 0.0f);
-}
-
-// Diagonals take the arc sine (ax <= ay) of 1/sqrt(2): 45, then 180 - 45, 45 + 180, 360 - 45.
-// (2, 1) takes the arc cosine branch: 90 - acos(2/sqrt(5)) = 63.43 degrees.
-TEST(BearingDegrees, EachQuadrantAndBranch) {
   EXPECT_NEAR(BearingDegrees(0, 0, 1, 1), 45.0f, 1e-4);
   EXPECT_NEAR(BearingDegrees(0, 0, 1, -1), 135.0f, 1e-4);
   EXPECT_NEAR(BearingDegrees(0, 0, -1, -1), 225.0f, 1e-4);
   EXPECT_NEAR(BearingDegrees(0, 0, -1, 1), 315.0f, 1e-4);
   EXPECT_NEAR(BearingDegrees(0, 0, 2, 1), 63.4349f, 1e-3);
   EXPECT_NEAR(BearingDegrees(0, 0, -2, -1), 243.4349f, 1e-3);
-}
-
-TEST(BearingDegrees, NotANumberGivesMinusOne) {
   float nan = std::numeric_limits<float>::quiet_NaN();
   EXPECT_EQ(BearingDegrees(0, 0, nan, 1), -1.0f);
   EXPECT_EQ(BearingDegrees(nan, nan, nan, nan), -1.0f);

@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "engine/engine.h"
+#include "tests/support/saved_globals.h"
 
 namespace {
 
@@ -50,12 +51,6 @@ TEST_F(FrameTest, RenderSizeReallocatesBothScreenBuffersAtFourBytesAPixel) {
   EXPECT_EQ(FrameBuffer[Pixels * 4 - 1], 2);
 }
 
-TEST_F(FrameTest, ClearFrameZeroesEveryByteIncludingAlpha) {
-  std::memset(FrameBuffer, 0xAB, Pixels * 4);
-  ClearFrame();
-  for (size_t i = 0; i < Pixels * 4; ++i) ASSERT_EQ(FrameBuffer[i], 0) << "byte " << i;
-}
-
 TEST_F(FrameTest, ClearDepthSetsEveryDepthExactlyAndLeavesTheLineMask) {
   for (size_t i = 0; i < Pixels; ++i) {
     DepthBuffer[i] = 5.0;
@@ -68,7 +63,8 @@ TEST_F(FrameTest, ClearDepthSetsEveryDepthExactlyAndLeavesTheLineMask) {
   }
 }
 
-TEST_F(FrameTest, FillFrameColourKeepsEachPixelsAlpha) {
+// The fill keeps each pixel's alpha; the clear zeroes every byte, alpha included.
+TEST_F(FrameTest, FillFrameColourKeepsEachPixelsAlphaAndClearFrameZeroesIt) {
   for (size_t i = 0; i < Pixels; ++i) FrameBuffer[4 * i + 3] = static_cast<uint8_t>(i * 7);
   FillFrameColour(10, 20, 30);
   for (size_t i = 0; i < Pixels; ++i) {
@@ -77,11 +73,13 @@ TEST_F(FrameTest, FillFrameColourKeepsEachPixelsAlpha) {
     ASSERT_EQ(FrameBuffer[4 * i + 2], 30);
     ASSERT_EQ(FrameBuffer[4 * i + 3], static_cast<uint8_t>(i * 7));
   }
+  ClearFrame();
+  for (size_t i = 0; i < Pixels * 4; ++i) ASSERT_EQ(FrameBuffer[i], 0) << "byte " << i;
 }
 
 // The read-back holds three bytes a pixel; (255, 0, 229), the GL clear colour, is the
 // transparent key. Red above 254 means exactly 255.
-TEST_F(FrameTest, CompositeCopiesEveryReadBackPixelButTheKeyColour) {
+TEST_F(FrameTest, CompositeCopiesEveryReadBackPixelButTheKeyColourAtTheRenderSize) {
   std::memset(FrameBuffer, 9, Pixels * 4);
   const uint8_t readBack[5][3] = {
       {255, 0, 229},  // the key: left alone
@@ -100,9 +98,7 @@ TEST_F(FrameTest, CompositeCopiesEveryReadBackPixelButTheKeyColour) {
     EXPECT_EQ(FrameBuffer[4 * i + 2], readBack[i][2]);
     EXPECT_EQ(FrameBuffer[4 * i + 3], 255);
   }
-}
-
-TEST_F(FrameTest, CompositeAtAnotherRenderSizeCopiesNothing) {
+  // At another render size nothing is copied.
   SetRenderSize(640, 480);
   std::memset(FrameBuffer, 9, 640 * 480 * 4);
   std::memset(ReadbackBuffer, 40, 640 * 480 * 4);
@@ -122,11 +118,8 @@ size_t ResidentBytes() {
 // The pools come at their full sizes (the last record of each is writable) but cost resident
 // memory only for the pages that are used: about 476 MB asked for, a few pages touched.
 TEST_F(FrameTest, EnginePoolsAreFullSizeAndCostOnlyThePagesUsed) {
-  double* depth = DepthBuffer;
-  uint32_t* mask = LineMaskBuffer;
-  SceneVertex* vertices = VertexPool;
-  SceneObject* objects = ObjectPool;
-  SceneLight* lights = LightTable;
+  SavedGlobals saved;
+  saved.Save(DepthBuffer, LineMaskBuffer, VertexPool, ObjectPool, LightTable);
   size_t before = ResidentBytes();
 
   AllocateEnginePools();
@@ -140,16 +133,7 @@ TEST_F(FrameTest, EnginePoolsAreFullSizeAndCostOnlyThePagesUsed) {
     EXPECT_LT(static_cast<long long>(after) - static_cast<long long>(before), 32ll << 20);
   }
 
-  std::free(DepthBuffer);
-  std::free(LineMaskBuffer);
-  std::free(VertexPool);
-  std::free(ObjectPool);
-  std::free(LightTable);
-  DepthBuffer = depth;
-  LineMaskBuffer = mask;
-  VertexPool = vertices;
-  ObjectPool = objects;
-  LightTable = lights;
+  ReleaseEnginePools();
 }
 
 }  // namespace

@@ -323,8 +323,7 @@ World::World(int levelCount, uint32_t roomRangeFill)
     : levels(levelCount),
       grid(static_cast<size_t>(levelCount) * CellsPerLevel, 0),
       firstRoom(181, roomRangeFill),
-      endRoom(181, roomRangeFill),
-      owner(static_cast<size_t>(levelCount) * CellsPerLevel, 0) {}
+      endRoom(181, roomRangeFill) {}
 
 int RandomBelow(int n) { return Rand() % n; }
 
@@ -349,14 +348,12 @@ int FillArea(World& world, int x0, int y0, int x1, int y1, int level, int code) 
 namespace {
 
 void Carve(World& world, const Scratch& room, int originX, int originY, int level,
-           uint8_t specialCode, uint32_t index) {
+           uint8_t specialCode) {
   for (int r = 0; r < room.height; ++r) {
     for (int c = 0; c < room.width; ++c) {
       uint8_t value = room.At(r, c);
       if (value == 0) continue;
       world.Cell(originX + c, originY + r, level) = value == 1 ? Floor : specialCode;
-      world.owner[static_cast<size_t>(originX + c) + static_cast<size_t>(originY + r) * Side +
-                  static_cast<size_t>(level) * CellsPerLevel] = index + 1;
     }
   }
 }
@@ -431,11 +428,9 @@ void AttachRoom(World& world, const Settings& settings, int level, int* currentT
     Scratch room = BuildRoom(*currentTemplate, orientation);
     if (room.At(oy, ox) != 1) continue;
 
-    uint32_t index = world.counter;
-    Carve(world, room, originX, originY, level, settings.style == 6 ? SpecialAlt : Special, index);
+    Carve(world, room, originX, originY, level, settings.style == 6 ? SpecialAlt : Special);
     AppendRoom(world, originX, originY, room.width, room.height, level, *currentTemplate);
     world.Cell(doorX, doorY, level) = RandomBelow(3) == 1 ? Door : Floor;
-    world.doors.push_back(DoorCell{doorX, doorY, level, fromIndex, index});
     return;
   }
 }
@@ -495,9 +490,7 @@ void FurnishLevel(World& world, const Settings& settings, int level, int firstLe
 void GenerateDungeon(World& world, const Settings& settings, int32_t cx, int32_t cy,
                      int32_t firstLevel, int32_t levelCount, int32_t areaSize, int32_t roomCount) {
   world.counter = 0;
-  world.doors.clear();
   world.progress.clear();
-  std::fill(world.owner.begin(), world.owner.end(), 0u);
   int half = areaSize / 2;
   int currentTemplate = 0;
 
@@ -513,7 +506,7 @@ void GenerateDungeon(World& world, const Settings& settings, int32_t cx, int32_t
       return;
     }
     uint32_t index = world.counter;
-    Carve(world, central, x, y, level, Special, index);
+    Carve(world, central, x, y, level, Special);
     AppendRoom(world, x, y, central.width, central.height, level, currentTemplate);
     world.firstRoom[level] = index;
 

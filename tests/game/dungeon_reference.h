@@ -62,12 +62,6 @@ struct Room {
   uint8_t templateNumber;
 };
 
-// A door cell and the two rooms it joins (the room it was dug from, the room attached to it).
-struct DoorCell {
-  int x, y, level;
-  uint32_t fromRoom, toRoom;
-};
-
 struct Settings {
   int32_t style = 38;
   int32_t maxPlacementAttempts = 1000000;
@@ -85,10 +79,7 @@ struct World {
   std::vector<uint32_t> endRoom;
   uint32_t counter = 0;
 
-  // Bookkeeping for the tests of the reference itself, reset by every call.
-  std::vector<uint32_t> owner;        // per cell: 1 + index of the room that carved it, else 0
-  std::vector<DoorCell> doors;        // in the order they were dug
-  std::vector<std::string> progress;  // the progress messages, in the order shown
+  std::vector<std::string> progress;  // the progress messages of the last call, in order
 
   uint8_t& Cell(int x, int y, int level) {
     return grid[static_cast<size_t>(x) + static_cast<size_t>(y) * Side +

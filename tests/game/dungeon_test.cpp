@@ -8,11 +8,9 @@
 
 #include "overlay/overlay.h"
 #include "tests/game/dungeon_test_pools.h"
+#include "tests/support/windows_rand.h"
 
 namespace {
-
-int TemplateWidthOf(int t) { return RoomTemplates[t][2] - 96; }
-int TemplateHeightOf(int t) { return RoomTemplates[t][3] - 96; }
 
 // The scratch room as text, one string per row of the current room size.
 std::vector<std::string> ScratchRows() {
@@ -33,54 +31,11 @@ int ScratchCellsOutsideRoom() {
   return count;
 }
 
-uint32_t StateAfterDraws(uint32_t seed, int draws) {
-  Srand(seed);
-  for (int i = 0; i < draws; ++i) Rand();
-  return RandState;
-}
-
 bool IsRoomCell(uint8_t code) { return code != 0 && code != '='; }
 
 }  // namespace
 
 // ---- Templates ------------------------------------------------------------------------------
-
-TEST(RoomTemplates, AreHeaderRowThenRoomRowsWithNothingOutside) {
-  for (int t = 0; t < RoomTemplateCount; ++t) {
-    SCOPED_TRACE(t);
-    const char* text = RoomTemplates[t];
-    ASSERT_EQ(std::strlen(text), 990u);
-    EXPECT_EQ(std::string(text, 2), "jk");
-    EXPECT_EQ(text[4], '0');
-    EXPECT_EQ(text[5], '0');
-    for (int i = 6; i < 30; ++i) EXPECT_EQ(text[i], '0');
-    int width = TemplateWidthOf(t), height = TemplateHeightOf(t);
-    ASSERT_GE(width, 1);
-    ASSERT_LE(width, 9);
-    ASSERT_GE(height, 1);
-    ASSERT_LE(height, 9);
-    for (int row = 1; row < 33; ++row) {
-      for (int column = 0; column < 30; ++column) {
-        char cell = text[30 * row + column];
-        if (row <= height && column < width)
-          EXPECT_TRUE(cell == 'd' || cell == 'p' || cell == '0');
-        else
-          EXPECT_EQ(cell, '0') << "row " << row << " column " << column;
-      }
-    }
-  }
-  // Template 18 keeps an empty eighth row inside its 8 x 8 size.
-  EXPECT_EQ(TemplateHeightOf(18), 8);
-  EXPECT_EQ(std::string(RoomTemplates[18] + 30 * 8, 8), "00000000");
-}
-
-// The style test below relies on this split: only templates 19 to 28 have special cells.
-TEST(RoomTemplates, OnlyTemplatesFromNineteenHaveSpecialCells) {
-  for (int t = 0; t < RoomTemplateCount; ++t) {
-    bool special = std::strchr(RoomTemplates[t] + 30, 'p') != nullptr;
-    EXPECT_EQ(special, t >= 19) << "template " << t;
-  }
-}
 
 // Template 15 is an 8 x 6 "L": two full rows on top, then a two-cell stem down the left side.
 // Each orientation places template cell (r, c) as its table says:
@@ -278,7 +233,7 @@ TEST(GenerateDungeon, NoRoomsGivesCentralRoomsWithStairsWhereTheyOverlap) {
   EXPECT_EQ(GridCell(27, 28, 1), 0);
   EXPECT_EQ(GridCell(228, 228, 2), '=');
   EXPECT_EQ(GridCell(229, 228, 2), 0);
-  EXPECT_EQ(RandState, StateAfterDraws(1, 1 + 3 * 1000000));
+  EXPECT_EQ(RandState, StateAfter(1, 1 + 3 * 1000000));
 }
 
 // With no attached rooms the central rooms of later levels come from templates 0 to 12, and

@@ -14,28 +14,15 @@
 #include "platform/headless/headless.h"
 #include "shell/runtime.h"
 #include "shell/shell.h"
+#include "tests/support/saved_globals.h"
 
 class GamePools {
  public:
   GamePools() {
-    saved_ = Saved{WorldGrid,
-                   OverlayGrid,
-                   RoomTable,
-                   FirstRoomOfLevel,
-                   EndRoomOfLevel,
-                   RoomScratch,
-                   UnitTable,
-                   PathSearchState,
-                   TextureSlotTable,
-                   TextureSlotCount,
-                   RandState,
-                   DungeonStyle,
-                   MaxPlacementAttempts,
-                   ShowGenerationProgress,
-                   MapViewColumn,
-                   MapViewRow,
-                   MapViewLevel,
-                   MapViewUnit};
+    saved_.Save(WorldGrid, OverlayGrid, RoomTable, FirstRoomOfLevel, EndRoomOfLevel, RoomScratch,
+                UnitTable, PathSearchState, TextureSlotTable, TextureSlotCount, RandState,
+                DungeonStyle, MaxPlacementAttempts, ShowGenerationProgress, MapViewColumn,
+                MapViewRow, MapViewLevel, MapViewUnit);
     HeadlessReset();
     SetRenderSize(320, 240);
     std::memset(FrameBuffer, 0, static_cast<size_t>(RenderWidth) * RenderHeight * 4);
@@ -79,24 +66,7 @@ class GamePools {
     std::free(RoomTable);
     std::free(OverlayGrid);
     std::free(WorldGrid);
-    WorldGrid = saved_.worldGrid;
-    OverlayGrid = saved_.overlayGrid;
-    RoomTable = saved_.roomTable;
-    FirstRoomOfLevel = saved_.firstRoomOfLevel;
-    EndRoomOfLevel = saved_.endRoomOfLevel;
-    RoomScratch = saved_.roomScratch;
-    UnitTable = saved_.unitTable;
-    PathSearchState = saved_.pathSearch;
-    TextureSlotTable = saved_.textureSlots;
-    TextureSlotCount = saved_.textureSlotCount;
-    RandState = saved_.randState;
-    DungeonStyle = saved_.dungeonStyle;
-    MaxPlacementAttempts = saved_.maxPlacementAttempts;
-    ShowGenerationProgress = saved_.showGenerationProgress;
-    MapViewColumn = saved_.mapViewColumn;
-    MapViewRow = saved_.mapViewRow;
-    MapViewLevel = saved_.mapViewLevel;
-    MapViewUnit = saved_.mapViewUnit;
+    saved_.Restore();
     HeadlessReset();
   }
 
@@ -119,27 +89,7 @@ class GamePools {
   }
 
  private:
-  struct Saved {
-    uint8_t* worldGrid;
-    uint8_t* overlayGrid;
-    RoomRecord* roomTable;
-    uint32_t* firstRoomOfLevel;
-    uint32_t* endRoomOfLevel;
-    uint8_t* roomScratch;
-    UnitRecord* unitTable;
-    PathSearch* pathSearch;
-    TextureSlot* textureSlots;
-    uint32_t textureSlotCount;
-    uint32_t randState;
-    int32_t dungeonStyle;
-    int32_t maxPlacementAttempts;
-    int32_t showGenerationProgress;
-    int32_t mapViewColumn;
-    int32_t mapViewRow;
-    int32_t mapViewLevel;
-    uint32_t mapViewUnit;
-  };
-  Saved saved_;
+  SavedGlobals saved_;
 };
 
 inline uint8_t& GridCell(int32_t x, int32_t y, int32_t level) {

@@ -10,18 +10,10 @@
 
 #include "data/data.h"
 #include "shell/runtime.h"
+#include "tests/support/saved_globals.h"
+#include "tests/support/windows_rand.h"
 
 namespace {
-
-// The Windows C runtime generator, written again here so the tests predict draws without the
-// program's own Rand.
-struct WindowsRand {
-  uint32_t state;
-  int Next() {
-    state = state * 214013u + 2531011u;
-    return static_cast<int>((state >> 16) & 0x7FFF);
-  }
-};
 
 // What GenerateLoot must leave in a container: the table of rolls by tier, written out again.
 // A slot holds a kind id, 0 when free.
@@ -65,7 +57,7 @@ struct LootModel {
 class LootTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    savedTable = KindTable;
+    saved.Save(KindTable);
     KindTable = static_cast<KindRecord*>(std::calloc(KindCapacity, sizeof(KindRecord)));
     // The kinds loot can copy, with the pictures the kind table gives them.
     for (uint32_t kind = 6110; kind <= 6115; ++kind)
@@ -78,7 +70,7 @@ class LootTest : public ::testing::Test {
   }
   void TearDown() override {
     std::free(KindTable);
-    KindTable = savedTable;
+    saved.Restore();
   }
   void AddKind(uint32_t kind, uint16_t picture) {
     KindTable[kind].kindId = kind;
@@ -104,7 +96,7 @@ class LootTest : public ::testing::Test {
     }
     return true;
   }
-  KindRecord* savedTable = nullptr;
+  SavedGlobals saved;
 };
 
 TEST_F(LootTest, TiersOutsideOneToTwelveDrawNothing) {
@@ -125,17 +117,13 @@ TEST_F(LootTest, RollsThenDrawsThePiece) {
   EXPECT_EQ(Slot(0, 0).kindId, 8101u);
   EXPECT_EQ(Slot(0, 0).picture, 730);
   EXPECT_EQ(Slot(0, 1).picture, 0);
-  WindowsRand model{1};
-  model.Next();
-  model.Next();
-  EXPECT_EQ(RandState, model.state);
+  EXPECT_EQ(RandState, StateAfter(1, 2));
 
   Srand(1);
   GenerateLoot(12, 1);
   EXPECT_EQ(Slot(1, 0).kindId, 8171u);  // Studded Leather Hat
   EXPECT_EQ(Slot(1, 1).picture, 0);
-  model.Next();
-  EXPECT_EQ(RandState, model.state);
+  EXPECT_EQ(RandState, StateAfter(1, 3));
 }
 
 // With no free slot a roll that names armour ends its draw at once: the piece is never drawn,
@@ -150,10 +138,7 @@ TEST_F(LootTest, FullContainerDrawsNoPieceNumber) {
   }
   Srand(seed);
   GenerateLoot(12, 9);
-  WindowsRand model{seed};
-  model.Next();
-  model.Next();
-  EXPECT_EQ(RandState, model.state);
+  EXPECT_EQ(RandState, StateAfter(seed, 2));
   for (int32_t slot = 0; slot < 45; ++slot) EXPECT_EQ(Slot(9, slot).kindId, 0u);
 }
 
@@ -207,10 +192,7 @@ TEST_F(LootTest, ContainerOutsideTheTableReceivesNothing) {
   Srand(1);  // roll 2 at tier 1: a Robe piece, but no slot
   GenerateLoot(1, 3666);
   GenerateLoot(1, -1);
-  WindowsRand model{1};
-  model.Next();
-  model.Next();
-  EXPECT_EQ(RandState, model.state);
+  EXPECT_EQ(RandState, StateAfter(1, 2));
 }
 
 // Seed catalog: what `loot --seed 777 --tier 7 --container C --repeat 12` and

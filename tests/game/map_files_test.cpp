@@ -26,27 +26,7 @@ class MapFolder {
   WorkingDirectory inside_;
 };
 
-std::vector<uint8_t> ReadFile(const char* path) {
-  std::vector<uint8_t> bytes;
-  FILE* file = std::fopen(path, "rb");
-  if (!file) return bytes;
-  int c;
-  while ((c = std::fgetc(file)) != EOF) bytes.push_back(static_cast<uint8_t>(c));
-  std::fclose(file);
-  return bytes;
-}
-
-void WriteFile(const char* path, const std::vector<uint8_t>& bytes) {
-  FILE* file = std::fopen(path, "wb");
-  ASSERT_NE(file, nullptr);
-  ASSERT_EQ(std::fwrite(bytes.data(), 1, bytes.size(), file), bytes.size());
-  std::fclose(file);
-}
-
-bool Exists(const char* path) {
-  struct stat info;
-  return stat(path, &info) == 0;
-}
+bool Exists(const char* path) { return std::filesystem::exists(path); }
 
 // Level l gets the pattern (x + 3 y + 7 l + salt) mod 251, different on every level and cell.
 void PaintLevel(int level, int salt) {
@@ -66,7 +46,7 @@ TEST(MapFiles, OverworldRoundTripRestoresLevelZeroOnly) {
   SaveOverworld(7);
   EXPECT_STREQ(MapFilePath, ".\\map\\7.overworld");
   EXPECT_EQ(HeadlessClockMs, 1000u);
-  EXPECT_EQ(ReadFile("map/7.overworld").size(), 65536u);
+  EXPECT_EQ(ReadFileBytes("map/7.overworld").size(), 65536u);
 
   PaintLevel(0, 50);
   PaintLevel(1, 50);
@@ -87,7 +67,7 @@ TEST(MapFiles, WorldFileIsTheRawGridLevelAfterLevel) {
   PaintLevel(3, 0);
   GridCell(4, 10, 1) = 'Z';
   SaveWorld(2, 3);
-  std::vector<uint8_t> file = ReadFile("map/2.overworld");
+  std::vector<uint8_t> file = ReadFileBytes("map/2.overworld");
   ASSERT_EQ(file.size(), 196608u);
   EXPECT_EQ(file[65536 + 256 * 10 + 4], 'Z');
   EXPECT_TRUE(std::equal(file.begin(), file.end(), WorldGrid));
@@ -96,7 +76,7 @@ TEST(MapFiles, WorldFileIsTheRawGridLevelAfterLevel) {
   PaintLevel(0, 9);
   PaintLevel(1, 9);
   SaveOverworld(2);
-  std::vector<uint8_t> after = ReadFile("map/2.overworld");
+  std::vector<uint8_t> after = ReadFileBytes("map/2.overworld");
   ASSERT_EQ(after.size(), 196608u);
   EXPECT_TRUE(std::equal(after.begin(), after.begin() + 65536, WorldGrid));
   EXPECT_TRUE(std::equal(after.begin() + 65536, after.end(), file.begin() + 65536));
@@ -108,7 +88,7 @@ TEST(MapFiles, LoadingAShortFileFillsOnlyWhatItHolds) {
   MapFolder folder;
   std::vector<uint8_t> bytes(65536 + 100);
   for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(i * 7 + 1);
-  WriteFile("map/5.overworld", bytes);
+  WriteFileBytes("map/5.overworld", bytes);
   PaintLevel(1, 4);
   PaintLevel(2, 4);
   std::vector<uint8_t> before(WorldGrid + 65536, WorldGrid + 3 * 65536);
@@ -127,7 +107,7 @@ TEST(MapFiles, LoadingAMissingFileCreatesItEmpty) {
   LoadWorld(-4, 2);
   EXPECT_STREQ(MapFilePath, ".\\map\\-4.overworld");
   EXPECT_TRUE(Exists("map/-4.overworld"));
-  EXPECT_EQ(ReadFile("map/-4.overworld").size(), 0u);
+  EXPECT_EQ(ReadFileBytes("map/-4.overworld").size(), 0u);
   EXPECT_EQ(HashLevels(0, 2), grid);
   EXPECT_EQ(HeadlessClockMs, 1000u);
 }
@@ -153,12 +133,12 @@ TEST(MapFiles, LevelCountsBeyondTheGridAreHeldToIt) {
   MapFolder folder;
   PaintLevel(179, 2);
   SaveWorld(3, 500);
-  std::vector<uint8_t> file = ReadFile("map/3.overworld");
+  std::vector<uint8_t> file = ReadFileBytes("map/3.overworld");
   ASSERT_EQ(file.size(), 180u * 65536u);
   EXPECT_EQ(file[179 * 65536 + 5], GridCell(5, 0, 179));
 
   file.resize(200u * 65536u, 0xAB);
-  WriteFile("map/3.overworld", file);
+  WriteFileBytes("map/3.overworld", file);
   PaintLevel(179, 8);
   LoadWorld(3, 0xFFFFFFFFu);
   EXPECT_EQ(GridCell(5, 0, 179), file[179 * 65536 + 5]);

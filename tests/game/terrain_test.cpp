@@ -8,24 +8,9 @@
 
 #include "data/data.h"
 #include "shell/runtime.h"
+#include "tests/support/windows_rand.h"
 
 namespace {
-
-// The Windows C runtime generator, written again here so the tests predict draws without the
-// program's own Rand.
-struct WindowsRand {
-  uint32_t state;
-  int Next() {
-    state = state * 214013u + 2531011u;
-    return static_cast<int>((state >> 16) & 0x7FFF);
-  }
-};
-
-uint32_t StateAfter(uint32_t seed, int draws) {
-  WindowsRand model{seed};
-  for (int i = 0; i < draws; ++i) model.Next();
-  return model.state;
-}
 
 uint64_t Fnv1a(const uint8_t* bytes, size_t count) {
   uint64_t hash = 0xCBF29CE484222325ull;

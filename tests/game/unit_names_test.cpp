@@ -9,18 +9,9 @@
 
 #include "data/data.h"
 #include "shell/runtime.h"
+#include "tests/support/windows_rand.h"
 
 namespace {
-
-// The Windows C runtime generator, written again here so the tests predict draws without the
-// program's own Rand.
-struct WindowsRand {
-  uint32_t state;
-  int Next() {
-    state = state * 214013u + 2531011u;
-    return static_cast<int>((state >> 16) & 0x7FFF);
-  }
-};
 
 struct Triple {
   uint16_t prefix, middle, suffix;
@@ -112,9 +103,7 @@ TEST_F(UnitNameTest, DrawsPrefixMiddleSuffixInOrder) {
   EXPECT_EQ(Held(1), (Triple{41, 20, 16}));
   UnitName(1);
   EXPECT_STREQ(NameBuffer, "Kerrag");
-  WindowsRand model{1};
-  for (int i = 0; i < 3; ++i) model.Next();
-  EXPECT_EQ(RandState, model.state);
+  EXPECT_EQ(RandState, StateAfter(1, 3));
 }
 
 // The scan reaches the last unit of the table: a triple held there is drawn again.

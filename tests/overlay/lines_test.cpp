@@ -12,6 +12,13 @@
 
 namespace {
 
+// The pixels (x0, y0), (x1, y1), ... of a flat list.
+PixelSet Points(std::initializer_list<int> xy) {
+  PixelSet set;
+  for (auto it = xy.begin(); it != xy.end(); it += 2) set.insert({it[0], it[1]});
+  return set;
+}
+
 PixelSet Line(GuardedFrame& frame, int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
   frame.Clear();
   DrawLine(x0, y0, x1, y1, 255, 255, 255);
@@ -62,17 +69,8 @@ PixelSet StepByStep(int64_t x0, int64_t y0, int64_t x1, int64_t y1, int width, i
 
 TEST(DrawLine, DrawsTheWorkedExample) {
   GuardedFrame frame;
-  EXPECT_EQ(Line(frame, 0, 0, 10, 5), (PixelSet{{0, 0},
-                                                {1, 0},
-                                                {2, 1},
-                                                {3, 1},
-                                                {4, 2},
-                                                {5, 2},
-                                                {6, 3},
-                                                {7, 3},
-                                                {8, 4},
-                                                {9, 4},
-                                                {10, 5}}));
+  EXPECT_EQ(Line(frame, 0, 0, 10, 5),
+            (Points({0, 0, 1, 0, 2, 1, 3, 1, 4, 2, 5, 2, 6, 3, 7, 3, 8, 4, 9, 4, 10, 5})));
 }
 
 // Worked by hand. y-major (0,0)-(5,10): e starts at 5, reaches 10 (not above 10: x stays) and
@@ -82,39 +80,12 @@ TEST(DrawLine, DrawsTheWorkedExample) {
 // Falling (0,10)-(10,5): the worked example mirrored in y.
 TEST(DrawLine, TakesTheMajorAxisAndDirectionFromTheEnds) {
   GuardedFrame frame;
-  EXPECT_EQ(Line(frame, 0, 0, 5, 10), (PixelSet{{0, 0},
-                                                {0, 1},
-                                                {1, 2},
-                                                {1, 3},
-                                                {2, 4},
-                                                {2, 5},
-                                                {3, 6},
-                                                {3, 7},
-                                                {4, 8},
-                                                {4, 9},
-                                                {5, 10}}));
-  EXPECT_EQ(Line(frame, 10, 5, 0, 0), (PixelSet{{10, 5},
-                                                {9, 5},
-                                                {8, 4},
-                                                {7, 4},
-                                                {6, 3},
-                                                {5, 3},
-                                                {4, 2},
-                                                {3, 2},
-                                                {2, 1},
-                                                {1, 1},
-                                                {0, 0}}));
-  EXPECT_EQ(Line(frame, 0, 10, 10, 5), (PixelSet{{0, 10},
-                                                 {1, 10},
-                                                 {2, 9},
-                                                 {3, 9},
-                                                 {4, 8},
-                                                 {5, 8},
-                                                 {6, 7},
-                                                 {7, 7},
-                                                 {8, 6},
-                                                 {9, 6},
-                                                 {10, 5}}));
+  EXPECT_EQ(Line(frame, 0, 0, 5, 10),
+            (Points({0, 0, 0, 1, 1, 2, 1, 3, 2, 4, 2, 5, 3, 6, 3, 7, 4, 8, 4, 9, 5, 10})));
+  EXPECT_EQ(Line(frame, 10, 5, 0, 0),
+            (Points({10, 5, 9, 5, 8, 4, 7, 4, 6, 3, 5, 3, 4, 2, 3, 2, 2, 1, 1, 1, 0, 0})));
+  EXPECT_EQ(Line(frame, 0, 10, 10, 5),
+            (Points({0, 10, 1, 10, 2, 9, 3, 9, 4, 8, 5, 8, 6, 7, 7, 7, 8, 6, 9, 6, 10, 5})));
 }
 
 // Equal extents take the y-major walk: e starts at dx = dy, every step exceeds it, so x moves
@@ -132,10 +103,9 @@ TEST(DrawLine, DrawsEqualExtentsAsTheDiagonal) {
 
 TEST(DrawLine, DrawsStraightAndZeroLengthLines) {
   GuardedFrame frame;
-  EXPECT_EQ(Line(frame, 7, 9, 7, 9), (PixelSet{{7, 9}}));
-  EXPECT_EQ(Line(frame, 3, 8, 3, 2),
-            (PixelSet{{3, 2}, {3, 3}, {3, 4}, {3, 5}, {3, 6}, {3, 7}, {3, 8}}));
-  EXPECT_EQ(Line(frame, 2, 3, 6, 3), (PixelSet{{2, 3}, {3, 3}, {4, 3}, {5, 3}, {6, 3}}));
+  EXPECT_EQ(Line(frame, 7, 9, 7, 9), (Points({7, 9})));
+  EXPECT_EQ(Line(frame, 3, 8, 3, 2), (Points({3, 2, 3, 3, 3, 4, 3, 5, 3, 6, 3, 7, 3, 8})));
+  EXPECT_EQ(Line(frame, 2, 3, 6, 3), (Points({2, 3, 3, 3, 4, 3, 5, 3, 6, 3})));
 }
 
 // Lines anywhere around the frame, ends on and off it, against the plain step-by-step walk.

@@ -174,20 +174,7 @@ TEST_F(SdlDevice, StoppedSoundEndsAtOnceAndItsChannelIsFree) {
   EXPECT_TRUE(IsSilentFrom(disk, start + played));
 }
 
-TEST_F(SdlDevice, DummyDriverOpensAndPlays) {
-  setenv("SDL_AUDIODRIVER", "dummy", 1);
-  OpenAudio();
-  EXPECT_EQ(ChannelCount, 16);
-  ASSERT_EQ(HeadlessMessageBoxes.size(), 1u);
-  EXPECT_EQ(HeadlessMessageBoxes[0].text, "Activated 16 channel for Audio System.");
-  GenerateTestTone();
-  PlaySoundSlot(0, 0);
-  uint32_t position = WaitForPosition(0, [](uint32_t p) { return p > 0; });
-  EXPECT_GT(position, 0u);
-  EXPECT_LE(position, 200000u);
-}
-
-TEST_F(SdlDevice, WithoutADeviceNoChannelOpensAndNothingBreaks) {
+TEST_F(SdlDevice, WithoutADeviceNoChannelOpensAndNothingBreaksUntilADriverExists) {
   setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
   OpenAudio();
   EXPECT_EQ(ChannelCount, 0);
@@ -202,11 +189,17 @@ TEST_F(SdlDevice, WithoutADeviceNoChannelOpensAndNothingBreaks) {
   StopSoundSlot(2);
   EXPECT_EQ(GetChannelPosition(0), 0u);
   CloseAudio();
-  // The device is tried again on the next open, and works once a driver exists.
+  // The device is tried again on the next open, and plays once a driver exists (the dummy one
+  // plays into nothing).
   setenv("SDL_AUDIODRIVER", "dummy", 1);
   HeadlessReset();
   OpenAudio();
   EXPECT_EQ(ChannelCount, 16);
+  EXPECT_EQ(HeadlessMessageBoxes[0].text, "Activated 16 channel for Audio System.");
+  GenerateTestTone();
+  PlaySoundSlot(0, 0);
+  uint32_t position = WaitForPosition(0, [](uint32_t p) { return p > 0; });
+  EXPECT_TRUE(position > 0 && position <= 200000) << position;
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "frame/frame.h"
 #include "platform/headless/headless.h"
 #include "shell/shell.h"
+#include "tests/support/saved_globals.h"
 
 namespace {
 
@@ -101,8 +102,7 @@ class MapViewKeysTest : public InputTest {
  protected:
   void SetUp() override {
     InputTest::SetUp();
-    savedGrid = WorldGrid;
-    savedUnits = UnitTable;
+    saved.Save(WorldGrid, UnitTable, MapViewColumn, MapViewRow, MapViewLevel);
     WorldGrid =
         static_cast<uint8_t*>(std::calloc(static_cast<size_t>(CellsPerLevel) * MapLevels, 1));
     UnitTable = static_cast<UnitRecord*>(std::calloc(UnitCapacity, sizeof(UnitRecord)));
@@ -111,9 +111,7 @@ class MapViewKeysTest : public InputTest {
   void TearDown() override {
     std::free(WorldGrid);
     std::free(UnitTable);
-    WorldGrid = savedGrid;
-    UnitTable = savedUnits;
-    MapViewColumn = MapViewRow = MapViewLevel = 0;
+    saved.Restore();
     InputTest::TearDown();
   }
 
@@ -126,8 +124,7 @@ class MapViewKeysTest : public InputTest {
     return WorldGrid[x + y * MapSide + level * CellsPerLevel];
   }
 
-  uint8_t* savedGrid = nullptr;
-  UnitRecord* savedUnits = nullptr;
+  SavedGlobals saved;
 };
 
 TEST_F(MapViewKeysTest, ArrowsMoveTheViewCellWithoutPausing) {
@@ -164,19 +161,18 @@ TEST_F(MapViewKeysTest, ViewCellStaysWithinTheMap) {
   EXPECT_EQ(MapViewRow, 0);
   EXPECT_EQ(MapViewLevel, 0);
   EXPECT_EQ(HeadlessClockMs, 380u);  // the pause is taken though the level could not move
-}
 
-TEST_F(MapViewKeysTest, ValuesBeyondTheBoundsAreBroughtBack) {
-  MapViewColumn = 1000;
+  MapViewColumn = 1000;  // values beyond the bounds are brought back
   MapViewRow = -7;
   MapViewLevel = 400;
+  HeadlessReset();
   UpdateMapViewKeys(2);
   EXPECT_EQ(MapViewColumn, 236);
   EXPECT_EQ(MapViewRow, 0);
   EXPECT_EQ(MapViewLevel, 179);
 }
 
-TEST_F(MapViewKeysTest, FreeModeStepsTheLevelAndPausesForEachKey) {
+TEST_F(MapViewKeysTest, FreeModeAloneStepsTheLevelAndPausesForEachKey) {
   MapViewLevel = 5;
   HeadlessKeys[VkAdd] = true;
   UpdateMapViewKeys(2);
@@ -186,20 +182,16 @@ TEST_F(MapViewKeysTest, FreeModeStepsTheLevelAndPausesForEachKey) {
   UpdateMapViewKeys(2);
   EXPECT_EQ(MapViewLevel, 6);  // up and down in one call
   EXPECT_EQ(HeadlessClockMs, 380u + 760u);
-}
-
-TEST_F(MapViewKeysTest, OtherModesIgnoreTheLevelKeysAndDoNotPause) {
-  MapViewLevel = 5;
-  HeadlessKeys[VkAdd] = HeadlessKeys[VkSubtract] = true;
+  // Modes other than 1 and 2 ignore the level keys and do not pause.
   UpdateMapViewKeys(0);
   UpdateMapViewKeys(3);
-  EXPECT_EQ(MapViewLevel, 5);
-  EXPECT_EQ(HeadlessClockMs, 0u);
+  EXPECT_EQ(MapViewLevel, 6);
+  EXPECT_EQ(HeadlessClockMs, 380u + 760u);
 }
 
 // Mode 1 steps the view level only where the cell above (or below) the player is empty; the
 // player's own level decides, not the view's.
-TEST_F(MapViewKeysTest, PlayerModeStepsUpOnlyIntoAnEmptyCellAboveThePlayer) {
+TEST_F(MapViewKeysTest, PlayerModeStepsOnlyIntoAnEmptyCellAboveOrBelowThePlayer) {
   MapViewLevel = 40;
   PutPlayer(3, 7, 5);
   Cell(7, 3, 6) = '=';  // the same x and y swapped: not the player's cell
@@ -213,18 +205,15 @@ TEST_F(MapViewKeysTest, PlayerModeStepsUpOnlyIntoAnEmptyCellAboveThePlayer) {
   UpdateMapViewKeys(1);
   EXPECT_EQ(MapViewLevel, 41);
   EXPECT_EQ(HeadlessClockMs, 760u);  // paused though nothing changed
-}
 
-TEST_F(MapViewKeysTest, PlayerModeStepsDownOnlyIntoAnEmptyCellBelowThePlayer) {
-  MapViewLevel = 40;
+  HeadlessReset();
   PutPlayer(200, 100, 9);
   HeadlessKeys[VkSubtract] = true;
   UpdateMapViewKeys(1);
-  EXPECT_EQ(MapViewLevel, 39);
+  EXPECT_EQ(MapViewLevel, 40);
   Cell(200, 100, 8) = 1;
   UpdateMapViewKeys(1);
-  EXPECT_EQ(MapViewLevel, 39);
-  EXPECT_EQ(HeadlessClockMs, 760u);
+  EXPECT_EQ(MapViewLevel, 40);
 }
 
 // Up needs 0 < p < 138; down needs 1 < p <= 139. The grid around is empty.

@@ -97,8 +97,8 @@ TEST_F(WindowTest, PixelFormatRequestIsDoubleBufferedRgbaWithSixteenBitColourAnd
   EXPECT_EQ(PixelFormat.iLayerType, 0);
 }
 
-// Each failing creation step releases exactly what exists by then, in release order, shows its
-// own message and leaves no handle behind.
+// Each failing creation step releases exactly what exists by then, in release order (nothing
+// after a failed registration), shows its own message and leaves no handle behind.
 TEST_F(WindowTest, FailingCreationStepReleasesWhatExistsAndReports) {
   struct Case {
     HeadlessStep step;
@@ -106,6 +106,7 @@ TEST_F(WindowTest, FailingCreationStepReleasesWhatExistsAndReports) {
     Log expectedLog;
   };
   const Case cases[] = {
+      {HeadlessRegisterClass, "Failed To Register The Window Class.", {"RegisterClass"}},
       {HeadlessCreateWindow,
        "Window Creation Error.",
        {"RegisterClass", "CreateWindow", "UnregisterClass"}},
@@ -137,20 +138,12 @@ TEST_F(WindowTest, FailingCreationStepReleasesWhatExistsAndReports) {
     EXPECT_EQ(CreateRenderWindow("VAULTRUN", 640, 480, 16, 0), 0);
     EXPECT_EQ(HeadlessCallLog, c.expectedLog);
     ExpectOneBox(c.message, "ERROR", MbOk | MbIconExclamation);
-    ExpectNoHandles();
+    EXPECT_TRUE(WindowHandle == nullptr && DeviceContext == nullptr && RenderingContext == nullptr);
+    if (c.step != HeadlessRegisterClass) {
+      EXPECT_EQ(InstanceHandle, nullptr);
+    }
     EXPECT_EQ(HeadlessWindow(), nullptr);
   }
-}
-
-// Registration is the one step that returns without releasing anything: there is nothing yet.
-TEST_F(WindowTest, FailingRegistrationReportsAndReleasesNothing) {
-  HeadlessFailSteps[HeadlessRegisterClass] = true;
-  EXPECT_EQ(CreateRenderWindow("VAULTRUN", 640, 480, 16, 0), 0);
-  EXPECT_EQ(HeadlessCallLog, Log{"RegisterClass"});
-  ExpectOneBox("Failed To Register The Window Class.", "ERROR", MbOk | MbIconExclamation);
-  EXPECT_EQ(WindowHandle, nullptr);
-  EXPECT_EQ(DeviceContext, nullptr);
-  EXPECT_EQ(RenderingContext, nullptr);
 }
 
 // A failing release step is reported and the shutdown goes on with every later step.
@@ -199,9 +192,11 @@ TEST_F(WindowTest, FullscreenWindowHidesTheCursorAndItsReleaseRestoresTheDisplay
   EXPECT_EQ(HeadlessCursorCounter, 0);
 }
 
-TEST_F(WindowTest, UnsupportedFullscreenModeAnsweredYesGoesOnWindowed) {
+// An unsupported fullscreen mode asks; Yes (the default button) goes on windowed, No gives up
+// before any window exists.
+TEST_F(WindowTest, UnsupportedFullscreenModeAsksWhetherToGoOnWindowed) {
   HeadlessFailSteps[HeadlessFullscreenMode] = true;
-  EXPECT_EQ(CreateRenderWindow("VAULTRUN", 640, 480, 16, 1), 1);  // default button: Yes
+  EXPECT_EQ(CreateRenderWindow("VAULTRUN", 640, 480, 16, 1), 1);
   ExpectOneBox(
       "The Requested Fullscreen Mode Is Not Supported By\nYour Video Card. Use Windowed Mode "
       "Instead?",
@@ -209,9 +204,8 @@ TEST_F(WindowTest, UnsupportedFullscreenModeAnsweredYesGoesOnWindowed) {
   EXPECT_EQ(Fullscreen, 0);
   EXPECT_EQ(HeadlessCursorCounter, 0);
   EXPECT_NE(WindowHandle, nullptr);
-}
 
-TEST_F(WindowTest, UnsupportedFullscreenModeAnsweredNoGivesUp) {
+  SetUp();
   HeadlessFailSteps[HeadlessFullscreenMode] = true;
   HeadlessMessageBoxAnswer = IdNo;
   EXPECT_EQ(CreateRenderWindow("VAULTRUN", 640, 480, 16, 1), 0);
@@ -223,13 +217,12 @@ TEST_F(WindowTest, UnsupportedFullscreenModeAnsweredNoGivesUp) {
   EXPECT_EQ(WindowHandle, nullptr);
 }
 
+// The main window is twice the render size and hides the cursor, which stays when it fails.
 TEST_F(WindowTest, OpenMainWindowMakesTheWindowTwiceTheRenderSizeAndHidesTheCursor) {
   EXPECT_EQ(OpenMainWindow(), 1);
   ExpectWindowRect(0, 0, 640, 480);
   EXPECT_EQ(HeadlessCursorCounter, -1);
-}
-
-TEST_F(WindowTest, OpenMainWindowThatFailsKeepsTheCursor) {
+  SetUp();
   HeadlessFailSteps[HeadlessCreateWindow] = true;
   EXPECT_EQ(OpenMainWindow(), 0);
   EXPECT_EQ(HeadlessCursorCounter, 0);
@@ -325,6 +318,8 @@ TEST_F(WindowTest, RebuildThatFailsLeavesNoWindowAndTheNextFrameGoesOn) {
   EXPECT_EQ(HeadlessCursorCounter, -2);  // the cursor is hidden whether or not it worked
 }
 
+// M moves the window's top-left corner to the cursor, at the scale of a rebuild in the same
+// call.
 TEST_F(WindowTest, MMovesTheWindowsTopLeftCornerToTheCursor) {
   ASSERT_EQ(OpenMainWindow(), 1);
   HeadlessCursorX = 123;
@@ -333,16 +328,9 @@ TEST_F(WindowTest, MMovesTheWindowsTopLeftCornerToTheCursor) {
   HandleWindowKeys();
   ExpectWindowRect(123, 45, 123 + 640, 45 + 480);
   EXPECT_EQ(HeadlessCursorCounter, -2);
-}
-
-TEST_F(WindowTest, MAfterARebuildInTheSameCallUsesTheNewScale) {
-  ASSERT_EQ(OpenMainWindow(), 1);
-  HeadlessCursorX = 10;
-  HeadlessCursorY = 20;
   HeadlessKeys[VkF1] = true;
-  HeadlessKeys['M'] = true;
   HandleWindowKeys();
-  ExpectWindowRect(10, 20, 10 + 320, 20 + 240);
+  ExpectWindowRect(123, 45, 123 + 320, 45 + 240);
 }
 
 }  // namespace

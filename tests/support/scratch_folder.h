@@ -1,9 +1,25 @@
-// Scratch folders and working directories for tests that read and write files.
+// Scratch folders, working directories and whole-file reads and writes for tests that work
+// with files.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
+#include <vector>
+
+inline std::vector<uint8_t> ReadFileBytes(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  return std::vector<uint8_t>(std::istreambuf_iterator<char>(file), {});
+}
+
+inline void WriteFileBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
+}
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class ScratchFolder {
