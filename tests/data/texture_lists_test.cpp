@@ -89,7 +89,18 @@ class TextureLists : public ::testing::Test {
 
 TEST_F(TextureLists, EachListFillsExactlyItsSlots) {
   WorkingDirectory inRoot(root.path());
-  for (const PictureList& list : Lists) list.load();  // creates every file
+  for (const PictureList& list : Lists) list.load();
+  // With the folders present and the files missing, each file is created empty and no slot
+  // receives an image.
+  EXPECT_TRUE(LoadedSlots().empty());
+  size_t created = 0;
+  for (const char* folder : Folders) {
+    for (const auto& entry : fs::directory_iterator(root.path() / folder)) {
+      EXPECT_EQ(fs::file_size(entry.path()), 0u) << entry.path();
+      ++created;
+    }
+  }
+  EXPECT_GT(created, 0u);
   FillEveryFileWithItsName();
 
   const std::set<uint32_t> expected[] = {

@@ -121,7 +121,7 @@ TEST(Win32Files, RawSoundLoadAdmitsAReaderBesideItAndNoWriter) {
   OpenAudio();
   ScratchFolder folder;
   std::string path = folder / "beat.raw";
-  bmp_test::WriteFileBytes(path, bmp_test::PatternBytes(150 + 40));
+  WriteFileBytes(path, bmp_test::PatternBytes(150 + 40));
   SoundSlots[1].length = 1234;
   {
     HeldFile writer(path, GENERIC_WRITE);
@@ -146,7 +146,7 @@ TEST(Win32Files, MapFilesShareAsTheirDirectionNeeds) {
   ASSERT_TRUE(CreateDirectoryA("map", nullptr));
   ScratchGrid grid;
   std::string path = ".\\map\\4.overworld";
-  bmp_test::WriteFileBytes(path, std::vector<uint8_t>(CellsPerLevel, 9));
+  WriteFileBytes(path, std::vector<uint8_t>(CellsPerLevel, 9));
 
   {
     HeldFile writer(path, GENERIC_WRITE);
