@@ -82,42 +82,18 @@ TEST_F(GameData, NoUnitHasAPath) {
   EXPECT_EQ(state.byteFlag, 0);
 }
 
-TEST_F(GameData, PathArraysHaveTheirFullSizes) {
-  PathSearch& state = *PathSearchState;
-  // The last element of each array; out of bounds would be caught by the address sanitizer.
-  state.nodeX[65535] = 0;
-  state.nodeY[65535] = 0;
-  state.parent[65535] = 0;
-  state.nodeFlag[65535] = 0;
-  state.cost[65535] = 0;
-  state.nodeAtCell[65535] = 0;
-  state.unitWorkA[2999] = 0;
-  state.unitWorkB[2999] = 0;
-  state.pathX[3000 * 1000 - 1] = 0;
-  state.pathY[3000 * 1000 - 1] = 0;
-  state.unitWorkC[2999] = 0;
-  state.reachedMarks[65535] = 0;
-  state.workBlockA[23999] = 0;
-  state.workBlockB[65536 * 20 - 1] = 0;
-  SUCCEED();
-}
-
 TEST_F(GameData, TerrainCosts) {
-  EXPECT_EQ(TerrainCost[10], 3.0f);   // plain
-  EXPECT_EQ(TerrainCost[11], 9.0f);   // forest
-  EXPECT_EQ(TerrainCost[13], 42.0f);  // grey forest
+  EXPECT_EQ(TerrainCost[10], 3.0f);  // plain
+  EXPECT_EQ(TerrainCost[11], 9.0f);  // forest
   EXPECT_EQ(TerrainCost[19], 300.0f);
-  EXPECT_EQ(TerrainCost[20], 400.0f);
   EXPECT_EQ(TerrainCost[22], 1.0f);     // road
   EXPECT_EQ(TerrainCost[23], 3.0f);     // not listed
   EXPECT_EQ(TerrainCost[60], 3.0f);     // '<', dungeon floor
   EXPECT_EQ(TerrainCost[61], 3000.0f);  // '=', rock
   EXPECT_EQ(TerrainCost[82], 20.0f);    // 'R', trap
-  EXPECT_EQ(TerrainCost[179], 3.0f);
   EXPECT_EQ(TerrainCost[180], 180.0f);  // villages 180 to 184
   EXPECT_EQ(TerrainCost[184], 180.0f);
   EXPECT_EQ(TerrainCost[185], 3.0f);
-  EXPECT_EQ(TerrainCost[0], 3.0f);
   EXPECT_EQ(TerrainCost[255], 3.0f);
 }
 
@@ -199,39 +175,23 @@ TEST(NeighbourOrder, OrderFiveStartsDiagonalAndEndsStraight) {
   EXPECT_EQ(state.stepCost[7], 1.0f);
 }
 
-TEST(NeighbourOrder, OddOrdersWalkTheirEvenPartnerBackwards) {
-  for (uint32_t even = 0; even < 8; even += 2) {
-    PathSearch forward{}, backward{};
-    SetNeighbourOrder(&forward, even);
-    SetNeighbourOrder(&backward, even + 1);
-    for (int k = 0; k < 8; ++k) {
-      EXPECT_EQ(backward.stepX[k], forward.stepX[7 - k]) << even << " " << k;
-      EXPECT_EQ(backward.stepY[k], forward.stepY[7 - k]) << even << " " << k;
-      EXPECT_EQ(backward.stepCost[k], forward.stepCost[7 - k]) << even << " " << k;
-    }
-  }
-}
-
-TEST(NeighbourOrder, EveryOrderVisitsAllEightNeighboursOnce) {
+// Every order visits the eight neighbours once, diagonals at 1.4142; an odd order walks its even
+// partner backwards.
+TEST(NeighbourOrder, EveryOrderVisitsAllEightNeighboursOnceAndOddOnesRunBackwards) {
   for (uint32_t order = 0; order < 8; ++order) {
-    PathSearch state{};
+    PathSearch state{}, partner{};
     SetNeighbourOrder(&state, order);
+    SetNeighbourOrder(&partner, order ^ 1);
     int seen[3][3] = {};
     for (int k = 0; k < 8; ++k) {
-      ASSERT_GE(state.stepX[k], -1);
-      ASSERT_LE(state.stepX[k], 1);
-      ASSERT_GE(state.stepY[k], -1);
-      ASSERT_LE(state.stepY[k], 1);
-      seen[state.stepY[k] + 1][state.stepX[k] + 1] += 1;
-      bool diagonal = state.stepX[k] != 0 && state.stepY[k] != 0;
-      EXPECT_EQ(state.stepCost[k], diagonal ? 1.4142f : 1.0f);
+      int x = state.stepX[k], y = state.stepY[k];
+      ASSERT_TRUE(x >= -1 && x <= 1 && y >= -1 && y <= 1 && (x != 0 || y != 0)) << order;
+      seen[y + 1][x + 1] += 1;
+      EXPECT_EQ(state.stepCost[k], x != 0 && y != 0 ? 1.4142f : 1.0f);
+      EXPECT_TRUE(partner.stepX[7 - k] == x && partner.stepY[7 - k] == y) << order << " " << k;
     }
-    EXPECT_EQ(seen[1][1], 0) << order;
     for (int y = 0; y < 3; ++y)
-      for (int x = 0; x < 3; ++x)
-        if (x != 1 || y != 1) {
-          EXPECT_EQ(seen[y][x], 1) << order;
-        }
+      for (int x = 0; x < 3; ++x) EXPECT_EQ(seen[y][x], x != 1 || y != 1) << order;
   }
 }
 

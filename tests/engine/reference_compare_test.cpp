@@ -258,19 +258,14 @@ FrameCase SweepCase(int n, int switches, int32_t lastObjectId, std::pair<int, in
   return c;
 }
 
-TEST_F(ReferenceCompare, FramesOfTheStartUpObjectForEverySwitchMouseAndSetting) {
+// The start-up object under every switch and mouse position, then all objects.
+TEST_F(ReferenceCompare, FramesOfTheStartUpObjectAndOfAllObjects) {
   std::vector<FrameCase> cases;
   int n = 0;
-  for (int switches = 0; switches < 16; ++switches)
+  for (int switches = 0; switches < 16; ++switches) {
     for (const auto& mouse : MousePositions) cases.push_back(SweepCase(n++, switches, 1, mouse));
-  CompareFrames(cases);
-}
-
-TEST_F(ReferenceCompare, FramesOfAllObjects) {
-  std::vector<FrameCase> cases;
-  int n = 0;
-  for (int switches = 0; switches < 16; ++switches)
     cases.push_back(SweepCase(n++, switches, 117, MousePositions[(switches * 5) % 16]));
+  }
   // The start-up frame and the fine fill of the whole scene at the two benchmark positions.
   for (auto mouse : {std::pair<int, int>{0, 0}, std::pair<int, int>{160, 120}}) {
     for (int switches : {0b1111, 0b1101}) {
@@ -336,77 +331,6 @@ TEST_F(ReferenceCompare, FramesOfMovedBoxesUnderAnyAnglesLightsAndTextures) {
   EXPECT_EQ(failures, 0);
 }
 
-// ---- Intermediate values --------------------------------------------------------------------
-
-TEST_F(ReferenceCompare, ConstructedRecordsOfTheWholeScene) {
-  for (uint32_t seed : Seeds) {
-    BuildBothScenes(seed);
-    EXPECT_EQ(R::LastObjectId, ::LastObjectId);
-    EXPECT_EQ(R::LightCount, ::LightCount);
-    for (uint32_t id = 1; id <= 117; ++id) {
-      bool triangle = R::ObjectPool[id].faces[0].kind == ObjectKindTriangle;
-      for (uint32_t k = 0; k < VerticesPerObject; ++k) {
-        const SceneVertex &a = R::VertexPool[14 * id + k], &b = VertexPool[14 * id + k];
-        // A triangle's slots 4 .. 7 and 10 .. 13 carry no meaning; their tags are a choice.
-        bool tagged = !triangle || k < 4 || k == 8 || k == 9;
-        EXPECT_TRUE(SameBits(a.x, b.x) && SameBits(a.y, b.y) && SameBits(a.z, b.z) &&
-                    (!tagged || a.faceTag == b.faceTag))
-            << "seed " << seed << " object " << id << " slot " << k;
-      }
-      for (uint32_t f = 0; f < 6; ++f) {
-        const SceneFace &a = R::ObjectPool[id].faces[f], &b = ObjectPool[id].faces[f];
-        EXPECT_TRUE(std::equal(a.corners, a.corners + 4, b.corners) && a.normal == b.normal &&
-                    a.texture == b.texture && a.visible == b.visible &&
-                    a.reservedFlag == b.reservedFlag && (f > 0 || a.kind == b.kind))
-            << "seed " << seed << " object " << id << " face " << f;
-      }
-    }
-    for (int i = 1; i <= 5; ++i) {
-      const SceneLight &a = R::LightTable[i], &b = LightTable[i];
-      EXPECT_TRUE(a.index == b.index && SameBits(a.x, b.x) && SameBits(a.y, b.y) &&
-                  SameBits(a.z, b.z) && SameBits(a.range, b.range) && SameBits(a.red, b.red) &&
-                  SameBits(a.green, b.green) && SameBits(a.blue, b.blue))
-          << "light " << i;
-    }
-  }
-}
-
-TEST_F(ReferenceCompare, CameraSpaceAndScreenPositionsOfEverySlotAndLight) {
-  BuildBothScenes(12345);
-  R::LightCount = ::LightCount = 5;
-  int failures = 0;
-  int n = 0;
-  for (float viewDistance : ViewDistances) {
-    R::ViewDistance = ::ViewDistance = viewDistance;
-    for (const auto& mouse : MousePositions) {
-      R::ViewAngles angles = R::ViewAnglesFor(mouse.first, mouse.second, MouseScales[n++ % 3]);
-      for (uint32_t id = 1; id <= 117; ++id) {
-        R::TransformObject(id, angles.a, angles.b, angles.c, false, false);
-        TransformObject(id, angles.a, angles.b, angles.c);
-        for (uint32_t k = 0; k < VerticesPerObject; ++k) {
-          const SceneVertex& a = R::VertexPool[14 * id + k];
-          const SceneVertex& b = VertexPool[14 * id + k];
-          bool same = SameBits(a.camX, b.camX) && SameBits(a.camY, b.camY) &&
-                      SameBits(a.camZ, b.camZ) &&
-                      (k >= 8 || (a.screenX == b.screenX && a.screenY == b.screenY));
-          if (!same && ++failures <= 10)
-            ADD_FAILURE() << "angles (" << angles.a << ", " << angles.b << ", " << angles.c
-                          << ") view distance " << viewDistance << " object " << id << " slot "
-                          << k;
-        }
-      }
-      for (int i = 1; i <= 5; ++i) {
-        const SceneLight& a = R::LightTable[i];
-        const SceneLight& b = LightTable[i];
-        bool same = SameBits(a.camX, b.camX) && SameBits(a.camY, b.camY) &&
-                    SameBits(a.camZ, b.camZ) && a.screenX == b.screenX && a.screenY == b.screenY;
-        if (!same && ++failures <= 10) ADD_FAILURE() << "light " << i;
-      }
-    }
-  }
-  EXPECT_EQ(failures, 0);
-}
-
 TEST_F(ReferenceCompare, RotationBearingRadiusAndProjectionOfScatteredInputs) {
   Srand(777);
   auto random = [](double range) { return (Rand() / 32767.0 * 2.0 - 1.0) * range; };
@@ -463,94 +387,6 @@ FaceCorner RandomCorner() {
   auto pick = [](int low, int high) { return low + Rand() % (high - low + 1); };
   return {static_cast<double>(pick(-320, 640)), static_cast<double>(pick(-320, 560)),
           (Rand() - 16384) / 7.0, (Rand() - 16384) / 9.0, -(Rand() % 3000) - 1.5};
-}
-
-using CornerSetter = void (*)(double, double, double, double, double);
-const CornerSetter ReferenceCornerSetters[4] = {R::SetCornerA, R::SetCornerB, R::SetCornerC,
-                                                R::SetCornerD};
-const CornerSetter EngineCornerSetters[4] = {SetCornerA, SetCornerB, SetCornerC, SetCornerD};
-using Walk = void (*)();
-const Walk ReferenceWalks[4] = {R::WalkLeftEdgeFine, R::WalkRightEdgeFine, R::WalkLeftEdgeCoarse,
-                                R::WalkRightEdgeCoarse};
-const Walk EngineWalks[4] = {WalkLeftEdgeFine, WalkRightEdgeFine, WalkLeftEdgeCoarse,
-                             WalkRightEdgeCoarse};
-
-bool SameList(const EdgeList& a, const EdgeList& b, std::string& where) {
-  if (!SameBits(a.count, b.count)) {
-    where = "count " + std::to_string(a.count) + " vs " + std::to_string(b.count);
-    return false;
-  }
-  for (int k = 0; k < static_cast<int>(a.count); ++k) {
-    if (!(SameBits(a.px[k], b.px[k]) && SameBits(a.py[k], b.py[k]) &&
-          SameBits(a.camX[k], b.camX[k]) && SameBits(a.camY[k], b.camY[k]) &&
-          SameBits(a.camZ[k], b.camZ[k]))) {
-      where = "entry " + std::to_string(k);
-      return false;
-    }
-  }
-  return true;
-}
-
-TEST_F(ReferenceCompare, EdgeListsOfScatteredFaces) {
-  Srand(4242);
-  int failures = 0;
-  for (int i = 0; i < 300; ++i) {
-    FaceCorner corners[4];
-    for (FaceCorner& c : corners) c = RandomCorner();
-    if (i % 10 == 0) corners[2] = corners[0];        // a zero-length left edge
-    if (i % 10 == 1) corners[2].px = corners[0].px;  // a vertical left edge
-    if (i % 10 == 2) corners[2].py = corners[0].py + (corners[2].px - corners[0].px);  // 45 deg
-    for (int k = 0; k < 4; ++k) {
-      const FaceCorner& c = corners[k];
-      ReferenceCornerSetters[k](c.px, c.py, c.camX, c.camY, c.camZ);
-      EngineCornerSetters[k](c.px, c.py, c.camX, c.camY, c.camZ);
-    }
-    for (int w = 0; w < 4; ++w) {
-      ReferenceWalks[w]();
-      EngineWalks[w]();
-      std::string where;
-      if (!SameList(w % 2 ? R::RightEdge : R::LeftEdge, w % 2 ? RightEdge : LeftEdge, where) &&
-          ++failures <= 10)
-        ADD_FAILURE() << "walk " << w << " (fine left, right, coarse left, right) of face " << i
-                      << ": " << where;
-    }
-  }
-  EXPECT_EQ(failures, 0);
-}
-
-TEST_F(ReferenceCompare, ShadePointOverAGridOfPointsLightsAndSurfaces) {
-  Srand(99);
-  for (int i = 1; i <= 5; ++i) {
-    SceneLight light{};
-    light.index = i;
-    light.camX = static_cast<float>((Rand() - 16384) / 37.0);
-    light.camY = static_cast<float>((Rand() - 16384) / 41.0);
-    light.camZ = static_cast<float>(-(Rand() % 900) - 60.25);
-    light.range = static_cast<float>(20 + Rand() % 100);
-    light.red = static_cast<float>(Rand() % 256);
-    light.green = static_cast<float>(Rand() % 256);
-    light.blue = static_cast<float>(Rand() % 256);
-    R::LightTable[i] = light;
-    LightTable[i] = light;
-  }
-  int failures = 0;
-  for (int count = 0; count <= 5; ++count) {
-    R::LightCount = ::LightCount = count;
-    for (int px = -400; px <= 400; px += 23)
-      for (int py = -300; py <= 300; py += 29)
-        for (int pz = -1200; pz <= 100; pz += 71) {
-          int sr = (px + 400) % 256, sg = (py + 300) % 256, sb = (pz + 1200) % 256;
-          ShadeColour a = R::ShadePoint(px, py, pz, sr, sg, sb);
-          ShadeColour b = ShadePoint(px, py, pz, sr, sg, sb);
-          if (!(SameBits(a.red, b.red) && SameBits(a.green, b.green) && SameBits(a.blue, b.blue)) &&
-              ++failures <= 10)
-            ADD_FAILURE() << "ShadePoint(" << px << ", " << py << ", " << pz << ", " << sr << ", "
-                          << sg << ", " << sb << ") with " << count << " lights: reference ("
-                          << a.red << ", " << a.green << ", " << a.blue << ") engine (" << b.red
-                          << ", " << b.green << ", " << b.blue << ")";
-        }
-  }
-  EXPECT_EQ(failures, 0);
 }
 
 // Spans and outlines straight into buffers that already hold depths and outline marks, under

@@ -262,19 +262,6 @@ const Template Templates[TemplateCount] = {
 };
 // clang-format on
 
-std::string TemplateText(int templateNumber) {
-  const Template& t = Templates[templateNumber];
-  std::string text(33 * 30, '0');
-  text[0] = 'j';
-  text[1] = 'k';
-  text[2] = static_cast<char>(96 + t.width);
-  text[3] = static_cast<char>(96 + t.height);
-  for (int r = 0; r < t.height; ++r) {
-    for (int c = 0; c < t.width; ++c) text[30 * (r + 1) + c] = t.rows[r][c];
-  }
-  return text;
-}
-
 void RoomSize(int templateNumber, int orientation, int* width, int* height) {
   const Template& t = Templates[templateNumber];
   bool turned = orientation == 1 || orientation == 2;

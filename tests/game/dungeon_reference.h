@@ -38,10 +38,6 @@ struct Template {
 };
 extern const Template Templates[TemplateCount];
 
-// The template as the program stores it: 33 rows of 30 characters, header row "jk" + size
-// letters + two '0' extension letters. Characters outside the room rectangle are '0' here; the
-// program does not read them, so only the header row and the rectangle are meant to be compared.
-std::string TemplateText(int templateNumber);
 
 // A built room: scratch cell (row, column) at cells[row * ScratchSide + column], 0 none,
 // 1 floor, 3 special.

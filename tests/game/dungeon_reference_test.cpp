@@ -197,159 +197,96 @@ const uint32_t Seeds[] = {1, 2, 3, 42, 12345, 0xFFFFFFFFu};
 const int RoomCounts[] = {0, 1, 5, 25, 60, 400};
 const int Styles[] = {38, 3, 5, 6, 7};
 const int LevelCounts[] = {1, 3, 5};
-
-struct Centre {
-  int x, y;
-};
-const Centre Centres[] = {{128, 128}, {20, 20}, {3, 250}, {250, 128}};
+const int CentreXY[][2] = {{128, 128}, {20, 20}, {3, 250}, {250, 128}};
 
 // Every centre with every area, from the one that stops at the central room (2) through areas
-// that only fit some centres (31, 32, 64, 100) to the one that never fits the map (256). The
-// other arguments rotate so that each seed meets several of them.
-TEST_F(DungeonAgreement, CentresAndAreas) {
+// that only fit some centres (31, 32, 64, 100) to the one that never fits the map (256), the
+// other arguments rotating so that each seed meets several of them; then every style with every
+// room count on areas large enough for the rooms to spread.
+TEST_F(DungeonAgreement, CentresAreasStylesAndRoomCounts) {
   const int areas[] = {2, 6, 8, 10, 31, 32, 64, 100, 200, 256};
   int i = 0;
-  for (uint32_t seed : Seeds) {
-    for (const Centre& centre : Centres) {
+  for (uint32_t seed : Seeds)
+    for (const auto& centre : CentreXY)
       for (int area : areas) {
-        Case c;
-        c.seed = seed;
-        c.call = {centre.x, centre.y,         (i / 6) % 2 == 0 ? 1 : 10, LevelCounts[(i / 2) % 3],
-                  area,     RoomCounts[i % 6]};
-        c.style = Styles[(i / 3) % 5];
-        c.maxAttempts = 5000;  // keeps levels whose stairs cannot all be placed quick
+        // At most 5000 attempts keeps levels whose stairs cannot all be placed quick.
+        Call call = {
+            centre[0], centre[1],        (i / 6) % 2 == 0 ? 1 : 10, LevelCounts[(i / 2) % 3],
+            area,      RoomCounts[i % 6]};
+        if (!Agree({.seed = seed, .call = call, .style = Styles[(i / 3) % 5], .maxAttempts = 5000}))
+          return;
         ++i;
-        if (!Agree(c)) return;
       }
-    }
-  }
-}
-
-// Every style with every room count, on areas large enough for the rooms to spread.
-TEST_F(DungeonAgreement, StylesAndRoomCounts) {
-  int i = 0;
-  for (int style : Styles) {
-    for (int rooms : RoomCounts) {
+  for (int style : Styles)
+    for (int rooms : RoomCounts)
       for (int levels : {3, 5}) {
-        Case c;
-        c.seed = Seeds[i % 6];
-        c.call = {128, 128, i % 2 == 0 ? 1 : 10, levels, rooms >= 60 ? 100 : 64, rooms};
-        c.style = style;
-        c.maxAttempts = 50000;
-        ++i;
-        if (!Agree(c)) return;
+        Call call = {128, 128, i % 2 == 0 ? 1 : 10, levels, rooms >= 60 ? 100 : 64, rooms};
+        if (!Agree({.seed = Seeds[i++ % 6], .call = call, .style = style, .maxAttempts = 50000}))
+          return;
       }
-    }
-  }
 }
 
-// Full-size levels: area 200 with 400 rooms fills most of the map, every fixture kind plans
-// several pieces, and the placement limits are reached.
-TEST_F(DungeonAgreement, CrowdedLevels) {
-  for (uint32_t seed : {42u, 0xFFFFFFFFu}) {
-    Case c;
-    c.seed = seed;
-    c.call = {128, 128, 1, 5, 200, 400};
-    c.maxAttempts = 100000;
+// Full-size levels where every fixture kind plans several pieces and the placement limits are
+// reached; the full 1,000,000 attempts where central rooms alone leave too few shared floor
+// cells for the 7 stairs that area 200 plans; and few attempts per kind, where the count of
+// passes decides where the sequence ends.
+TEST_F(DungeonAgreement, CrowdedLevelsAndAttemptLimits) {
+  std::vector<Case> cases = {
+      {.seed = 42, .call = {128, 128, 1, 5, 200, 400}, .maxAttempts = 100000},
+      {.seed = 0xFFFFFFFFu, .call = {128, 128, 1, 5, 200, 400}, .maxAttempts = 100000},
+      {.seed = 7, .call = {128, 128, 10, 3, 200, 400}, .style = 6, .maxAttempts = 100000},
+      {.seed = 12345, .call = {128, 128, 1, 3, 200, 0}},
+  };
+  for (int attempts : {-1, 0, 1, 2, 7, 100})
+    cases.push_back(
+        {.seed = 3u + attempts, .call = {128, 128, 1, 3, 64, 60}, .maxAttempts = attempts});
+  for (const Case& c : cases)
     if (!Agree(c)) return;
-  }
-  Case c;
-  c.seed = 7;
-  c.call = {128, 128, 10, 3, 200, 400};
-  c.style = 6;
-  c.maxAttempts = 100000;
-  Agree(c);
 }
 
-// The full 1,000,000 attempts: central rooms alone leave too few shared floor cells for the 7
-// stairs that area 200 plans, so some stairs are tried until the attempts run out.
-TEST_F(DungeonAgreement, StairsThatCannotAllBePlaced) {
-  Case c;
-  c.seed = 12345;
-  c.call = {128, 128, 1, 3, 200, 0};
-  Agree(c);
-}
-
-// Few attempts per fixture kind: the count of passes decides where the sequence ends.
-TEST_F(DungeonAgreement, SmallAttemptLimits) {
-  for (int attempts : {-1, 0, 1, 2, 7, 100}) {
-    Case c;
-    c.seed = 3 + attempts;
-    c.call = {128, 128, 1, 3, 64, 60};
-    c.maxAttempts = attempts;
-    if (!Agree(c)) return;
-  }
-}
-
-// Levels that already hold rock around the area let rooms grow past it up to the map's edge,
-// where the 3 .. MapSide - 3 test on the grown-from cell and the off-map test of the margin
-// decide. A negative area fills nothing and builds in the rock that is there.
-TEST_F(DungeonAgreement, RockBeyondTheAreaReachesTheMapEdge) {
-  const int areas[] = {2, 6, 10, 20, -10};
+// What lies there before the call and what called before it. Rock around the area lets rooms
+// grow up to the map's edge, where the 3 .. MapSide - 3 test on the grown-from cell and the
+// off-map test of the margin decide; a negative area fills nothing and builds in that rock. A
+// level whose area is not empty ends the call there. Second calls over the same levels stop at
+// once, over levels beginning inside the first call's stop at its first level, and over fresh
+// levels overwrite the room records from index 0 while the first call's room ranges stay.
+// Arguments with nothing to do: no levels, a negative level count, no rooms, no area.
+TEST_F(DungeonAgreement, GroundSecondCallsAndEmptyCalls) {
+  std::vector<Case> cases;
   int i = 0;
-  for (const Centre& centre : Centres) {
-    for (int area : areas) {
-      Case c;
-      c.seed = Seeds[i % 6];
-      c.call = {centre.x, centre.y, 1, 2, area, 400};
-      c.style = Styles[i % 5];
-      c.maxAttempts = 20000;
-      c.ground = Ground::RockEverywhere;
+  for (const auto& centre : CentreXY)
+    for (int area : {2, 6, 10, 20, -10}) {
+      cases.push_back({.seed = Seeds[i % 6],
+                       .call = {centre[0], centre[1], 1, 2, area, 400},
+                       .style = Styles[i % 5],
+                       .maxAttempts = 20000,
+                       .ground = Ground::RockEverywhere});
       ++i;
-      if (!Agree(c)) return;
     }
-  }
-}
-
-// A level whose area is not empty ends the call there: the levels before keep their rooms and
-// get no fixtures, and the later levels are not touched.
-TEST_F(DungeonAgreement, StopsAtALevelThatIsNotEmpty) {
-  for (int rooms : {5, 60}) {
-    for (int area : {10, 64, 200}) {
-      Case c;
-      c.seed = 42 + rooms + area;
-      c.call = {128, 128, 1, 4, area, rooms};
-      c.ground = Ground::SecondLevelBlocked;
-      c.maxAttempts = 20000;
-      if (!Agree(c)) return;
-    }
-  }
-}
-
-// Second calls: over the same levels (stops at once), over levels that begin inside the first
-// call's (stops at its first level), and over fresh levels (overwrites the room records from
-// index 0, while the first call's room ranges stay as they were).
-TEST_F(DungeonAgreement, SecondCalls) {
+  for (int rooms : {5, 60})
+    for (int area : {10, 64, 200})
+      cases.push_back({.seed = 42u + rooms + area,
+                       .call = {128, 128, 1, 4, area, rooms},
+                       .maxAttempts = 20000,
+                       .ground = Ground::SecondLevelBlocked});
   const Call seconds[] = {{128, 128, 1, 3, 64, 25},
                           {128, 128, 3, 3, 64, 25},
                           {128, 128, 5, 2, 32, 5},
                           {60, 60, 2, 2, 64, 25}};  // same levels, area elsewhere on them
-  int i = 0;
-  for (const Call& second : seconds) {
-    Case c;
-    c.seed = Seeds[i++];
-    c.call = {128, 128, 1, 3, 64, 25};
-    c.maxAttempts = 20000;
-    c.hasSecondCall = true;
-    c.second = second;
-    if (!Agree(c)) return;
-  }
-}
-
-// Argument values with nothing to do: no levels, a negative level count, no rooms at all.
-TEST_F(DungeonAgreement, EmptyCalls) {
-  const Call calls[] = {{128, 128, 1, 0, 64, 25},
+  for (int k = 0; k < 4; ++k)
+    cases.push_back({.seed = Seeds[k],
+                     .call = {128, 128, 1, 3, 64, 25},
+                     .maxAttempts = 20000,
+                     .hasSecondCall = true,
+                     .second = seconds[k]});
+  const Call empty[] = {{128, 128, 1, 0, 64, 25},
                         {128, 128, 1, -2, 64, 25},
                         {128, 128, 1, 3, 64, -1},
                         {128, 128, 1, 3, 0, 25},
                         {128, 128, 1, 3, 1, 25}};
-  for (const Call& call : calls) {
-    Case c;
-    c.seed = 99;
-    c.call = call;
-    c.maxAttempts = 20000;
+  for (const Call& call : empty) cases.push_back({.seed = 99, .call = call, .maxAttempts = 20000});
+  for (const Case& c : cases)
     if (!Agree(c)) return;
-  }
 }
 
 // With the progress display on, each kind shows its planned count: the frame is blanked, the
@@ -417,46 +354,6 @@ TEST_F(DungeonAgreement, RoomsBuiltFromEveryTemplateAndOrientation) {
             << ", column " << i % 30;
       }
     }
-  }
-}
-
-// The stored strings in full: the header row "jk", the size letters and two '0' extension
-// letters, the room rows, and '0' everywhere outside the room rectangle.
-TEST_F(DungeonAgreement, StoredTemplateStrings) {
-  for (int t = 0; t < Ref::TemplateCount; ++t) {
-    ASSERT_NE(RoomTemplates[t], nullptr) << "template " << t;
-    EXPECT_EQ(std::string(RoomTemplates[t]), Ref::TemplateText(t)) << "template " << t;
-  }
-}
-
-TEST_F(DungeonAgreement, AreaTests) {
-  Ref::World world(2, RoomRangeFill);
-  // Level 1: rock on columns 10 to 19 of rows 10 to 19, one floor cell at (15, 15).
-  for (int y = 10; y < 20; ++y) {
-    for (int x = 10; x < 20; ++x) {
-      WorldGrid[x + y * 256 + 65536] = '=';
-      world.Cell(x, y, 1) = '=';
-    }
-  }
-  WorldGrid[15 + 15 * 256 + 65536] = '<';
-  world.Cell(15, 15, 1) = '<';
-  struct Rect {
-    int x0, y0, x1, y1, code;
-  };
-  const Rect rects[] = {{10, 10, 14, 19, '='},   {10, 10, 15, 15, '='}, {15, 15, 15, 15, '<'},
-                        {12, 12, 11, 30, '='},   {12, 12, 30, 11, '='}, {-1, 0, 5, 5, 0},
-                        {250, 250, 256, 250, 0}, {0, 255, 0, 256, 0},   {0, 0, 255, 255, 0},
-                        {0, 0, 9, 255, 0},       {200, -3, 100, 5, 0}};
-  for (const Rect& r : rects) {
-    EXPECT_EQ(CheckArea(r.x0, r.y0, r.x1, r.y1, 1, r.code),
-              Ref::CheckArea(world, r.x0, r.y0, r.x1, r.y1, 1, r.code))
-        << "CheckArea(" << r.x0 << ", " << r.y0 << ", " << r.x1 << ", " << r.y1 << ", 1, " << r.code
-        << ")";
-    EXPECT_EQ(FillArea(r.x0, r.y0, r.x1, r.y1, 1, 'Q'),
-              Ref::FillArea(world, r.x0, r.y0, r.x1, r.y1, 1, 'Q'))
-        << "FillArea(" << r.x0 << ", " << r.y0 << ", " << r.x1 << ", " << r.y1 << ", 1, 'Q')";
-    ASSERT_EQ(std::memcmp(WorldGrid, world.grid.data(), 2 * 65536), 0)
-        << "after FillArea(" << r.x0 << ", " << r.y0 << ", " << r.x1 << ", " << r.y1 << ")";
   }
 }
 

@@ -236,48 +236,6 @@ TEST(GenerateDungeon, NoRoomsGivesCentralRoomsWithStairsWhereTheyOverlap) {
   EXPECT_EQ(RandState, StateAfter(1, 1 + 3 * 1000000));
 }
 
-// With no attached rooms the central rooms of later levels come from templates 0 to 12, and
-// stairs join each level to the one above wherever both central rooms have floor.
-TEST(GenerateDungeon, NoRoomsKeepsEveryLevelToItsCentralRoom) {
-  GamePools pools;
-  Srand(31);
-  GenerateDungeon(100, 140, 20, 6, 64, 0);
-  ASSERT_EQ(RoomCounter, 6u);
-  EXPECT_EQ(RoomTable[0].templateNumber, 13);
-  for (int level = 20; level < 26; ++level) {
-    const RoomRecord& room = RoomTable[level - 20];
-    EXPECT_EQ(room.level, level);
-    EXPECT_EQ(FirstRoomOfLevel[level], static_cast<uint32_t>(level - 20));
-    EXPECT_EQ(EndRoomOfLevel[level], static_cast<uint32_t>(level - 19));
-    if (level > 20) {
-      EXPECT_LT(room.templateNumber, 13);
-    }
-    EXPECT_EQ(room.x, 100 - room.width / 2);
-    EXPECT_EQ(room.y, 140 - room.height / 2);
-    // Every non-rock cell of the level lies inside its one room.
-    for (int y = 0; y < 256; ++y)
-      for (int x = 0; x < 256; ++x)
-        if (IsRoomCell(GridCell(x, y, level))) {
-          EXPECT_GE(x, room.x);
-          EXPECT_LT(x, room.x + room.width);
-          EXPECT_GE(y, room.y);
-          EXPECT_LT(y, room.y + room.height);
-        }
-    if (level == 20) continue;
-    // Stairs: 64 / 32 + 1 = 3 planned; the cells where both levels had floor, at most 3.
-    int up = CountCode(level, 'L');
-    EXPECT_LE(up, 3);
-    for (int y = 0; y < 256; ++y)
-      for (int x = 0; x < 256; ++x)
-        if (GridCell(x, y, level) == 'L') {
-          EXPECT_EQ(GridCell(x, y, level - 1), 'M');
-        }
-    EXPECT_EQ(CountCode(level - 1, 'M'), up);
-  }
-  // Level 20's 5 x 5 room spans the middle of every later central room, so level 21 has stairs.
-  EXPECT_GT(CountCode(21, 'L'), 0);
-}
-
 // Rooms are plentiful here, so each kind reaches its limit: stairs exactly the planned
 // 100 / 32 + 1 = 4, every other kind one more than planned (or none when planned is 0).
 TEST(GenerateDungeon, FixturesReachTheirLimits) {
@@ -451,23 +409,6 @@ TEST(GenerateDungeon, StylesThreeFiveAndSixUseEveryTemplate) {
     int alternative = CountCode(1, 163) + CountCode(2, 163);
     EXPECT_EQ(plain > 0, style != 6);
     EXPECT_EQ(alternative > 0, style == 6);
-  }
-}
-
-// Any other style draws no template for attached rooms: they all repeat the level's central one.
-TEST(GenerateDungeon, OtherStylesRepeatTheCentralTemplate) {
-  GamePools pools;
-  DungeonStyle = 7;
-  Srand(3);
-  GenerateDungeon(128, 128, 1, 3, 160, 40);
-  for (int level = 1; level <= 3; ++level) {
-    uint32_t first = FirstRoomOfLevel[level];
-    ASSERT_GT(EndRoomOfLevel[level], first + 10);
-    for (uint32_t i = first; i < EndRoomOfLevel[level]; ++i) {
-      EXPECT_EQ(RoomTable[i].templateNumber, RoomTable[first].templateNumber);
-      EXPECT_EQ(RoomTable[i].index, i);
-      EXPECT_EQ(RoomTable[i].level, level);
-    }
   }
 }
 
