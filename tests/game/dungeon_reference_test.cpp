@@ -291,7 +291,8 @@ TEST_F(DungeonAgreement, GroundSecondCallsAndEmptyCalls) {
 
 // With the progress display on, each kind shows its planned count: the frame is blanked, the
 // message drawn and 100 ms slept, so the clock tells how many were shown and the frame and the
-// TextBuffer hold the last one. Nothing of this may change the grid or the draws.
+// TextBuffer hold the last one. Nothing of this may change the grid or the draws, and without
+// the display no time passes.
 TEST_F(DungeonAgreement, ProgressDisplay) {
   std::memset(FrameBuffer, 0x77, static_cast<size_t>(RenderWidth) * RenderHeight * 4);
   Reset();
@@ -333,6 +334,11 @@ TEST_F(DungeonAgreement, ProgressDisplay) {
   DrawSmallText(100, 100, 200, 200, 200);
   EXPECT_TRUE(std::memcmp(frame.data(), FrameBuffer, frame.size()) == 0)
       << "the frame after generation is not the blanked frame with the last message";
+  // Without the display nothing is shown and no time passes.
+  ShowGenerationProgress = 0;
+  clockBefore = HeadlessClockMs;
+  GenerateDungeon(128, 128, 5, 2, 20, 0);
+  EXPECT_EQ(HeadlessClockMs, clockBefore);
 }
 
 // The building blocks on their own: every template in every orientation, the stored template

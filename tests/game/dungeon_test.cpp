@@ -412,24 +412,6 @@ TEST(GenerateDungeon, StylesThreeFiveAndSixUseEveryTemplate) {
   }
 }
 
-// Level 1 shows the five kinds other than stairs, level 2 all six: 11 displays of 100 ms each.
-TEST(GenerateDungeon, ProgressShowsEveryPlannedCountAndPauses) {
-  GamePools pools;
-  ShowGenerationProgress = 1;
-  std::memset(FrameBuffer, 0x55, 320 * 240 * 4);
-  Srand(2);
-  GenerateDungeon(128, 128, 1, 2, 20, 0);
-  EXPECT_EQ(HeadlessClockMs, 1100u);
-  EXPECT_STREQ(TextBuffer, "Fountain Generation = 0");
-  EXPECT_EQ(FrameBuffer[0], 0);
-  EXPECT_EQ(FrameBuffer[4 * (239 * 320 + 319) + 3], 0);
-
-  ShowGenerationProgress = 0;
-  HeadlessClockMs = 0;
-  GenerateDungeon(128, 128, 3, 2, 20, 0);
-  EXPECT_EQ(HeadlessClockMs, 0u);
-}
-
 // Arguments that reach outside the grid end the call without writing anything there.
 TEST(GenerateDungeon, StrayArgumentsNeverReachOutsideTheGrid) {
   GamePools pools;
