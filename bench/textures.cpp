@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "data/data.h"
+#include "tests/support/start_up_pictures.h"
 
 namespace fs = std::filesystem;
 
@@ -21,20 +22,6 @@ namespace {
 
 const char* const Folders[] = {"bmp_cross",     "bmp_unit", "bmp_land", "bmp_dungeon",
                                "bmp_structure", "bmp_item", "bmp_scr",  "bmp_cube"};
-
-void LoadStartUpPictures() {
-  LoadCursorTexture();
-  LoadUnitTextures();
-  LoadLandTextures();
-  LoadDungeonTextures();
-  LoadStructureTextures();
-  LoadItemTextures();
-  LoadIntroTexture();
-  LoadCubeTextures();
-  LoadBmpIntoSlot(".\\bmp_cube\\grass3.bmp", 596);
-  LoadBmpIntoSlot(".\\bmp_cube\\BRICKOLD2.bmp", 597);
-  LoadBmpIntoSlot(".\\bmp_cube\\dirt1.bmp", 598);
-}
 
 int LoadedSlots() {
   int loaded = 0;

@@ -18,6 +18,7 @@
 
 #include "data/data.h"
 #include "tests/data/bmp_test_files.h"
+#include "tests/support/start_up_pictures.h"
 
 namespace fs = std::filesystem;
 
@@ -33,22 +34,6 @@ std::vector<fs::path> FilesBelow(const fs::path& root) {
     if (entry.is_regular_file()) files.push_back(entry.path());
   std::sort(files.begin(), files.end());
   return files;
-}
-
-// The program's picture loads: the eight lists in InitGameData's order, then the three cube
-// files the entry point loads itself.
-void LoadEveryPicture() {
-  LoadCursorTexture();
-  LoadUnitTextures();
-  LoadLandTextures();
-  LoadDungeonTextures();
-  LoadStructureTextures();
-  LoadItemTextures();
-  LoadIntroTexture();
-  LoadCubeTextures();
-  LoadBmpIntoSlot(".\\bmp_cube\\grass3.bmp", 596);
-  LoadBmpIntoSlot(".\\bmp_cube\\BRICKOLD2.bmp", 597);
-  LoadBmpIntoSlot(".\\bmp_cube\\dirt1.bmp", 598);
 }
 
 // What a slot holds, from the slot ranges of the lists: the title, the 64 x 64 surfaces of the
@@ -99,7 +84,7 @@ TEST_F(WrittenAssets, TheProgramLoadsEveryPictureAtTheSizeOfItsKind) {
   size_t before = FilesBelow(folder->path()).size();
   {
     WorkingDirectory inFolder(folder->path());
-    LoadEveryPicture();
+    LoadStartUpPictures();
   }
   EXPECT_EQ(FilesBelow(folder->path()).size(), before) << "a load created a missing file";
 
@@ -152,7 +137,7 @@ TEST_F(WrittenAssets, PicturesArePlainBottomUpBmpsWithoutRowPadding) {
 TEST_F(WrittenAssets, KeyColourOnlyAroundCreaturesAndItems) {
   {
     WorkingDirectory inFolder(folder->path());
-    LoadEveryPicture();
+    LoadStartUpPictures();
   }
   for (uint32_t slot = 0; slot < TextureSlotCount; ++slot) {
     const TextureSlot& image = TextureSlotTable[slot];

@@ -12,6 +12,7 @@
 
 #include "audio/audio.h"
 #include "data/data.h"
+#include "tests/support/start_up_pictures.h"
 
 namespace soak {
 
@@ -62,17 +63,7 @@ inline void WriteProgramData(const std::filesystem::path& root) {
   uint32_t savedCount = TextureSlotCount;
   TextureSlotTable = nullptr;
   ResizeTextureSlots(3100);
-  LoadCursorTexture();
-  LoadUnitTextures();
-  LoadLandTextures();
-  LoadDungeonTextures();
-  LoadStructureTextures();
-  LoadItemTextures();
-  LoadIntroTexture();
-  LoadCubeTextures();
-  LoadBmpIntoSlot(".\\bmp_cube\\grass3.bmp", 596);
-  LoadBmpIntoSlot(".\\bmp_cube\\BRICKOLD2.bmp", 597);
-  LoadBmpIntoSlot(".\\bmp_cube\\dirt1.bmp", 598);
+  LoadStartUpPictures();
   std::free(TextureSlotTable);  // the files were empty: no slot holds an image
   TextureSlotTable = savedTable;
   TextureSlotCount = savedCount;
