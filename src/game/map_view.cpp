@@ -24,18 +24,18 @@ constexpr int64_t FarOffFrame = int64_t{1} << 30;
 int32_t ViewColumns() { return RenderWidth / TileSize; }
 int32_t ViewRows() { return RenderHeight / TileSize; }
 
-bool CellOnMap(int64_t x, int64_t y, int64_t level) {
-  return x >= 0 && x < MapSide && y >= 0 && y < MapSide && level >= 0 && level < MapLevels;
-}
+// A cell is the byte x + y * 256 + level * 65536 of the grid, whatever x and y are: a view that
+// runs past the right or top edge of a level reads on into the next row or level, as the
+// byte index gives it. Only a byte outside the whole grid has no code and draws nothing.
+bool CellInGrid(int64_t cell) { return cell >= 0 && cell < int64_t{CellsPerLevel} * MapLevels; }
 
 void DrawTiles() {
   for (int32_t c = 0; c < ViewColumns(); ++c) {
     for (int32_t r = 0; r < ViewRows(); ++r) {
       int64_t x = int64_t{MapViewColumn} + c, y = int64_t{MapViewRow} + r;
-      // Cells beyond the map's edge have no code and draw nothing, like code 0.
-      if (!CellOnMap(x, y, MapViewLevel)) continue;
-      uint8_t code = WorldGrid[x + y * MapSide + int64_t{MapViewLevel} * CellsPerLevel];
-      int32_t slot = MapTileSlot(code, MapViewLevel);
+      int64_t cell = x + y * MapSide + int64_t{MapViewLevel} * CellsPerLevel;
+      if (!CellInGrid(cell)) continue;
+      int32_t slot = MapTileSlot(WorldGrid[cell], MapViewLevel);
       if (slot != NoPicture) DrawSlotImage(TileSize * c, TileSize * r, static_cast<uint32_t>(slot));
     }
   }

@@ -159,24 +159,46 @@ TEST(DrawMapView, TilesSitAtTheirCellsWithTheLowerLeftCornerFirst) {
   EXPECT_EQ(drawn, 4);
 }
 
-// Past the map's edges there are no cells: the view must not wrap into the next row or level.
-TEST(DrawMapView, DrawsNothingBeyondTheMapEdge) {
+// A view past a level's right or top edge reads on through the byte index: past x = 255 into
+// the next row, past y = 255 into the next level, before x = 0 into the previous row. Only
+// bytes outside the whole grid draw nothing.
+TEST(DrawMapView, ViewsPastALevelsEdgeFollowTheByteIndexUpToTheGridsEnds) {
   GamePools pools;
   PaintEverySlot();
-  std::memset(WorldGrid + 4 * 65536, '<', 2 * 65536);  // levels 4 and 5 all floor
-  UnitTable[1].x = 100;                                // the viewed unit's mark, out of view
+  std::memset(WorldGrid + 3 * 65536, 'q', 65536);  // level 3: picture 146
+  std::memset(WorldGrid + 4 * 65536, '<', 65536);  // level 4: picture 119
+  std::memset(WorldGrid + 5 * 65536, 'D', 65536);  // level 5: picture 118
+  GridCell(0, 246, 4) = 'F';                       // picture 128
+  std::memset(WorldGrid + 179 * 65536, '<', 65536);
+  UnitTable[1].x = 100;  // the viewed unit's mark, out of view
   MapViewLevel = 4;
   MapViewColumn = 240;
   MapViewRow = 245;
   Redraw();
   EXPECT_EQ(TileSlot(15, 10), 119);  // cell (255, 255)
+  EXPECT_EQ(TileSlot(16, 0), 128);   // x 256 of row 245 is x 0 of row 246
+  EXPECT_EQ(TileSlot(15, 11), 118);  // row 256 of level 4 is row 0 of level 5
+  EXPECT_EQ(TileSlot(16, 10), 118);  // byte 65536 past (0, 0) of level 4
+  MapViewColumn = -3;
+  MapViewRow = 0;
+  Redraw();
+  EXPECT_EQ(TileSlot(0, 0), 146);  // x -3 of level 4 is x 253 of level 3's last row
+  EXPECT_EQ(TileSlot(3, 0), 119);
+
+  // The grid's first and last bytes bound the view.
+  MapViewLevel = 0;
+  Redraw();
+  EXPECT_EQ(TileSlot(0, 0), NoSlot);
+  MapViewLevel = 179;
+  MapViewColumn = 240;
+  MapViewRow = 245;
+  Redraw();
+  EXPECT_EQ(TileSlot(15, 10), 119);
   EXPECT_EQ(TileSlot(16, 10), NoSlot);
   EXPECT_EQ(TileSlot(15, 11), NoSlot);
-  EXPECT_EQ(TileSlot(19, 14), NoSlot);
-  MapViewColumn = -3;
   MapViewRow = 2000000000;
   Redraw();
-  EXPECT_EQ(TileSlot(3, 0), NoSlot);
+  EXPECT_EQ(TileSlot(0, 0), NoSlot);
   MapViewRow = 0;
   MapViewLevel = 180;
   Redraw();

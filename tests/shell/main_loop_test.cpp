@@ -204,6 +204,7 @@ TEST_F(LoopPassTest, EscapeAndCloseEndTheLoopAfterTheCountedPassAndSpaceResetsFi
   PlatformMessage left;
   EXPECT_FALSE(PlatformPeekMessage(&left));
 
+  TearDown();  // a fresh loop, window and pools for the next case
   SetUp();
   HeadlessPostMessage(WindowMessageClose, 0, 0);
   RunLoopPass();
@@ -211,6 +212,7 @@ TEST_F(LoopPassTest, EscapeAndCloseEndTheLoopAfterTheCountedPassAndSpaceResetsFi
   EXPECT_EQ(FrameCounter, 1);
   EXPECT_NE(HeadlessWindow(), nullptr);
 
+  TearDown();  // a fresh loop, window and pools for the next case
   SetUp();
   FrameCounter = 500;
   HeadlessKeys[VkSpace] = true;
