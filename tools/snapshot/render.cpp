@@ -5,6 +5,7 @@
 #include <cinttypes>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "engine/engine.h"
@@ -31,7 +32,10 @@ constexpr const char* Usage =
     "  --switches TLBN    texturing, lighting, coarse fill, outlines as four 0/1 digits\n"
     "                     (default 1111)\n"
     "  --frames K         passes of the drawing steps, 1..1000 (default 1)\n"
-    "  --out FILE         write the last frame, .png or .bmp\n";
+    "  --out FILE         write the last frame, .png or .bmp\n"
+    "\n"
+    "       vaultrun-snapshot --font-sheet small|fixed|big --out FILE\n"
+    "  every glyph of one font, codes 32 to 126, in white on a cleared frame\n";
 
 struct SnapshotSettings {
   uint32_t seed = 1;
@@ -131,6 +135,10 @@ void DrawPass() {
 }  // namespace
 
 int SnapshotMain(int argc, char** argv) {
+  if (argc == 2 && (!std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h"))) {
+    std::fputs(Usage, stdout);
+    return 0;
+  }
   SnapshotSettings settings;
   std::string error = ReadSettings(argc, argv, &settings);
   if (!error.empty()) {
