@@ -4,12 +4,12 @@
 
 #include <cstdint>
 
-extern int32_t RenderWidth;        // 320 once SetRenderSize has run
-extern int32_t RenderHeight;       // 240 once SetRenderSize has run
-extern uint8_t* FrameBuffer;       // RGBA per pixel; pixel (x, y) at y * RenderWidth + x, row 0 bottom
-extern uint8_t* ReadbackBuffer;    // RenderWidth * RenderHeight * 4 bytes
-extern double* DepthBuffer;        // camZ of the nearest surface; larger is nearer
-extern uint32_t* LineMaskBuffer;   // non-zero keeps face filling off the pixel
+extern int32_t RenderWidth;   // 320 once SetRenderSize has run
+extern int32_t RenderHeight;  // 240 once SetRenderSize has run
+extern uint8_t* FrameBuffer;  // RGBA per pixel; pixel (x, y) at y * RenderWidth + x, row 0 bottom
+extern uint8_t* ReadbackBuffer;   // RenderWidth * RenderHeight * 4 bytes
+extern double* DepthBuffer;       // camZ of the nearest surface; larger is nearer
+extern uint32_t* LineMaskBuffer;  // non-zero keeps face filling off the pixel
 constexpr double DepthClearValue = -1000000.0;
 
 void SetRenderSize(int width, int height);

@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-extern float ViewYaw;    // degrees, 0
-extern float ViewPitch;  // degrees, 0
+extern float ViewYaw;            // degrees, 0
+extern float ViewPitch;          // degrees, 0
 extern int32_t LastSafeCell[3];  // 1, 1, 28
 extern uint32_t ViewedUnit;      // 1
 

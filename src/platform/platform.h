@@ -77,12 +77,12 @@ bool PlatformSwapBuffers(PlatformHandle deviceContext);
 // decides, and hands back to PlatformDefaultWindowProc what it does not handle itself.
 
 enum : uint32_t {
-  WindowMessageActivate = 0x0006,     // WM_ACTIVATE
-  WindowMessageClose = 0x0010,        // WM_CLOSE
-  WindowMessageSysCommand = 0x0112,   // WM_SYSCOMMAND
-  SysCommandScreenSave = 0xF140,      // SC_SCREENSAVE
-  SysCommandMonitorPower = 0xF170,    // SC_MONITORPOWER
-  SysCommandClose = 0xF060,           // SC_CLOSE (Alt+F4)
+  WindowMessageActivate = 0x0006,    // WM_ACTIVATE
+  WindowMessageClose = 0x0010,       // WM_CLOSE
+  WindowMessageSysCommand = 0x0112,  // WM_SYSCOMMAND
+  SysCommandScreenSave = 0xF140,     // SC_SCREENSAVE
+  SysCommandMonitorPower = 0xF170,   // SC_MONITORPOWER
+  SysCommandClose = 0xF060,          // SC_CLOSE (Alt+F4)
 };
 
 struct PlatformMessage {
@@ -93,8 +93,7 @@ struct PlatformMessage {
 };
 
 // Implemented by the shell; called by the backend for every message of the window.
-intptr_t MainWindowProc(PlatformHandle window, uint32_t message, uintptr_t wParam,
-                        intptr_t lParam);
+intptr_t MainWindowProc(PlatformHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam);
 intptr_t PlatformDefaultWindowProc(PlatformHandle window, uint32_t message, uintptr_t wParam,
                                    intptr_t lParam);
 bool PlatformPeekMessage(PlatformMessage* message);  // PeekMessageA(..., PM_REMOVE)
@@ -105,11 +104,25 @@ intptr_t PlatformDispatchMessage(const PlatformMessage* message);
 // Polled input
 
 enum : int {
-  VkLButton = 1, VkRButton = 2, VkMButton = 4,
-  VkBack = 8, VkTab = 9, VkReturn = 13, VkShift = 16, VkEscape = 27, VkSpace = 32,
-  VkLeft = 37, VkUp = 38, VkRight = 39, VkDown = 40,
-  VkAdd = 107, VkSubtract = 109,
-  VkF1 = 112, VkF2 = 113, VkF3 = 114, VkF4 = 115,
+  VkLButton = 1,
+  VkRButton = 2,
+  VkMButton = 4,
+  VkBack = 8,
+  VkTab = 9,
+  VkReturn = 13,
+  VkShift = 16,
+  VkEscape = 27,
+  VkSpace = 32,
+  VkLeft = 37,
+  VkUp = 38,
+  VkRight = 39,
+  VkDown = 40,
+  VkAdd = 107,
+  VkSubtract = 109,
+  VkF1 = 112,
+  VkF2 = 113,
+  VkF3 = 114,
+  VkF4 = 115,
 };
 
 // GetAsyncKeyState: the most significant bit is set while the key is held.
@@ -127,13 +140,15 @@ int PlatformShowCursor(bool show);  // returns the new display counter, as ShowC
 // Message boxes
 
 enum : uint32_t {
-  MbOk = 0x0, MbYesNo = 0x4,
-  MbIconStop = 0x10, MbIconExclamation = 0x30, MbIconInformation = 0x40,
+  MbOk = 0x0,
+  MbYesNo = 0x4,
+  MbIconStop = 0x10,
+  MbIconExclamation = 0x30,
+  MbIconInformation = 0x40,
 };
 enum : int { IdOk = 1, IdYes = 6, IdNo = 7 };
 
-int PlatformMessageBox(PlatformHandle owner, const char* text, const char* caption,
-                       uint32_t style);
+int PlatformMessageBox(PlatformHandle owner, const char* text, const char* caption, uint32_t style);
 
 // ---------------------------------------------------------------------------------------------
 // Files. Paths are written as the program writes them (".\\bmp_cube\\x.bmp"); a POSIX backend
@@ -143,9 +158,12 @@ typedef intptr_t PlatformFile;
 constexpr PlatformFile PlatformInvalidFile = -1;  // INVALID_HANDLE_VALUE
 
 enum : uint32_t {
-  FileGenericRead = 0x80000000u, FileGenericWrite = 0x40000000u,
-  FileReadData = 0x1, FileWriteData = 0x2,  // the specific rights, as some callers ask for them
-  FileShareRead = 0x1, FileShareWrite = 0x2,
+  FileGenericRead = 0x80000000u,
+  FileGenericWrite = 0x40000000u,
+  FileReadData = 0x1,
+  FileWriteData = 0x2,  // the specific rights, as some callers ask for them
+  FileShareRead = 0x1,
+  FileShareWrite = 0x2,
   FileOpenAlways = 4,
   FileAttributeNormal = 0x80,
 };
@@ -206,17 +224,24 @@ enum : uint32_t {
   WaveFormatPcm = 1,
   WaveMapper = 0xFFFFFFFFu,
   WaveMappedDefaultCommunicationDevice = 0x10,
-  WhdrDone = 0x1, WhdrPrepared = 0x2, WhdrBeginLoop = 0x4, WhdrEndLoop = 0x8, WhdrInQueue = 0x10,
+  WhdrDone = 0x1,
+  WhdrPrepared = 0x2,
+  WhdrBeginLoop = 0x4,
+  WhdrEndLoop = 0x8,
+  WhdrInQueue = 0x10,
   TimeBytes = 4,
-  MmSysErrNoError = 0, MmSysErrError = 1, MmSysErrBadDeviceId = 2, MmSysErrInvalHandle = 5,
-  MmSysErrInvalParam = 11, WaveErrUnprepared = 34,
+  MmSysErrNoError = 0,
+  MmSysErrError = 1,
+  MmSysErrBadDeviceId = 2,
+  MmSysErrInvalHandle = 5,
+  MmSysErrInvalParam = 11,
+  WaveErrUnprepared = 34,
 };
 
 uint32_t PlatformWaveOutOpen(PlatformWaveOut* stream, uint32_t deviceId, const WaveFormat* format,
                              uintptr_t callback, uintptr_t instance, uint32_t flags);
 uint32_t PlatformWaveOutPrepareHeader(PlatformWaveOut stream, WaveHeader* header, uint32_t size);
-uint32_t PlatformWaveOutUnprepareHeader(PlatformWaveOut stream, WaveHeader* header,
-                                        uint32_t size);
+uint32_t PlatformWaveOutUnprepareHeader(PlatformWaveOut stream, WaveHeader* header, uint32_t size);
 uint32_t PlatformWaveOutWrite(PlatformWaveOut stream, WaveHeader* header, uint32_t size);
 uint32_t PlatformWaveOutReset(PlatformWaveOut stream);
 uint32_t PlatformWaveOutBreakLoop(PlatformWaveOut stream);

@@ -16,9 +16,9 @@ extern float ViewAngleA, ViewAngleB, ViewAngleC;  // the camera angles of the cu
 // The whole program: start-up, the loop until QuitRequested, exit. Returns the exit status.
 int ProgramMain();
 void StartUp();
-void BuildDemoScene();   // the seven boxes, the grid, the random triangles and the lights
-void RunLoopPass();      // one pass of the main loop, from ClearFrame to FrameCounter += 1
-void HandleLoopKeys();   // the key table of the loop (step 2 of a pass)
+void BuildDemoScene();  // the seven boxes, the grid, the random triangles and the lights
+void RunLoopPass();     // one pass of the main loop, from ClearFrame to FrameCounter += 1
+void HandleLoopKeys();  // the key table of the loop (step 2 of a pass)
 void ComputeViewAngles();
 void DrawSceneObjects();  // transform and draw ids 1 .. LastObjectId
 void DrawOverlayLines();

@@ -38,7 +38,6 @@ struct Template {
 };
 extern const Template Templates[TemplateCount];
 
-
 // A built room: scratch cell (row, column) at cells[row * ScratchSide + column], 0 none,
 // 1 floor, 3 special.
 struct Scratch {

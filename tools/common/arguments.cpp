@@ -54,8 +54,8 @@ int64_t ToolArguments::Integer(const char* option, int64_t fallback, int64_t low
   int64_t value = 0;
   if (at + 1 >= static_cast<int>(words.size()) || !ParseInteger(words[at + 1], low, high, &value)) {
     if (error.empty())
-      error = std::string(option) + " needs a whole number from " + std::to_string(low) +
-              " to " + std::to_string(high);
+      error = std::string(option) + " needs a whole number from " + std::to_string(low) + " to " +
+              std::to_string(high);
     return fallback;
   }
   return value;
@@ -92,8 +92,8 @@ std::vector<int64_t> ToolArguments::Integers(const char* option, int count, int6
     if (at + k >= static_cast<int>(words.size()) ||
         !ParseInteger(words[at + k], low, high, &value)) {
       if (error.empty())
-        error = std::string(option) + " needs " + std::to_string(count) +
-                " whole numbers from " + std::to_string(low) + " to " + std::to_string(high);
+        error = std::string(option) + " needs " + std::to_string(count) + " whole numbers from " +
+                std::to_string(low) + " to " + std::to_string(high);
       values.clear();
       return values;
     }

@@ -28,8 +28,7 @@ const WorldCommand Commands[] = {
     {"names", WorldNames, "names --seed S --count N"},
     {"items", WorldItems, "items"},
     {"tone", WorldTone, "tone --out FILE"},
-    {"explore", WorldExplore,
-     "explore [--seed S] [--world FILE --level L --x X --y Y]"},
+    {"explore", WorldExplore, "explore [--seed S] [--world FILE --level L --x X --y Y]"},
 };
 
 void PrintUsage(FILE* out) {

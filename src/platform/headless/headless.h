@@ -25,8 +25,8 @@ enum HeadlessStep {
   HeadlessChoosePixelFormat,
   HeadlessSetPixelFormat,
   HeadlessCreateGlContext,
-  HeadlessMakeCurrent,    // activating a context
-  HeadlessReleaseCurrent, // wglMakeCurrent(NULL, NULL)
+  HeadlessMakeCurrent,     // activating a context
+  HeadlessReleaseCurrent,  // wglMakeCurrent(NULL, NULL)
   HeadlessDeleteGlContext,
   HeadlessStepCount
 };
@@ -41,11 +41,11 @@ extern uint64_t HeadlessClockMs;         // virtual time, advanced by PlatformSl
 extern int64_t HeadlessCalendarSeconds;  // what PlatformCalendarTime returns
 extern bool HeadlessKeys[256];
 extern int HeadlessCursorX, HeadlessCursorY;
-extern int HeadlessCursorCounter;        // ShowCursor's display counter, 0 at start
+extern int HeadlessCursorCounter;  // ShowCursor's display counter, 0 at start
 extern bool HeadlessFailSteps[HeadlessStepCount];
 extern std::vector<std::string> HeadlessCallLog;  // window steps in the order they ran
 extern std::vector<HeadlessMessageBoxRecord> HeadlessMessageBoxes;
-extern int HeadlessMessageBoxAnswer;     // 0 = the default button (IDOK, or IDYES for yes/no)
+extern int HeadlessMessageBoxAnswer;  // 0 = the default button (IDOK, or IDYES for yes/no)
 // Every message that reached the default window procedure, in order.
 extern std::vector<PlatformMessage> HeadlessDefaultProcMessages;
 // Wave-out streams: at most HeadlessWaveOutOpenLimit are open at once (64 at start, never more
