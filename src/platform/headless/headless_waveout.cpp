@@ -11,6 +11,7 @@
 // the position to 0; break loop lets the current pass end and plays no further pass.
 #include <algorithm>
 
+#include "platform/emulated_wave_out.h"
 #include "platform/headless/headless.h"
 
 int HeadlessWaveOutOpenLimit = 64;
@@ -19,12 +20,7 @@ uint32_t HeadlessWaveOutLastFlags = 0;
 
 namespace {
 
-constexpr int StreamCapacity = 64;
-constexpr uint32_t WaveErrBadFormat = 32;
-constexpr uint32_t WaveErrStillPlaying = 33;
-constexpr uint32_t TimeMs = 1;
-constexpr uint32_t TimeSamples = 2;
-constexpr uint32_t LoopFlags = WhdrBeginLoop | WhdrEndLoop;
+using namespace emulated_wave_out;
 
 struct VirtualStream {
   bool open;
@@ -38,28 +34,12 @@ struct VirtualStream {
 
 VirtualStream Streams[StreamCapacity];
 
-constexpr uint32_t SamplesPerSec = 44100;
-constexpr uint32_t BlockAlign = 2;
-constexpr uint32_t BytesPerSec = SamplesPerSec * BlockAlign;
-
-bool IsProgramFormat(const WaveFormat& format) {
-  return format.wFormatTag == WaveFormatPcm && format.nChannels == 1 &&
-         format.nSamplesPerSec == SamplesPerSec && format.wBitsPerSample == 16 &&
-         format.nBlockAlign == BlockAlign && format.nAvgBytesPerSec == BytesPerSec;
-}
-
-PlatformWaveOut HandleOf(int index) {
-  uintptr_t value = (static_cast<uintptr_t>(Streams[index].generation) << 8) | (index + 1);
-  return reinterpret_cast<PlatformWaveOut>(value);
-}
+PlatformWaveOut HandleOf(int index) { return StreamHandle(index, Streams[index].generation); }
 
 VirtualStream* FindStream(PlatformWaveOut handle) {
-  uintptr_t value = reinterpret_cast<uintptr_t>(handle);
-  uintptr_t index = (value & 0xFF) - 1;
-  if (index >= StreamCapacity) return nullptr;
-  VirtualStream& stream = Streams[index];
-  if (!stream.open || HandleOf(static_cast<int>(index)) != handle) return nullptr;
-  return &stream;
+  int index = StreamSlot(handle);
+  if (index < 0 || !Streams[index].open || HandleOf(index) != handle) return nullptr;
+  return &Streams[index];
 }
 
 uint64_t HeaderTotal(const VirtualStream& stream) { return stream.passBytes * stream.passes; }
@@ -190,15 +170,7 @@ uint32_t PlatformWaveOutGetPosition(PlatformWaveOut handle, WaveTime* time, uint
   if (!time || size < sizeof(WaveTime)) return MmSysErrInvalParam;
   RetireFinishedHeader(*stream);
   uint64_t bytes = stream->positionBase + PlayedOfHeader(*stream);
-  // DWORD fields, as Windows has them: they wrap after 4 GiB.
-  if (time->wType == TimeSamples) {
-    time->u.sample = static_cast<uint32_t>(bytes / BlockAlign);
-  } else if (time->wType == TimeMs) {
-    time->u.ms = static_cast<uint32_t>(bytes * 1000 / BytesPerSec);
-  } else {
-    time->wType = TimeBytes;  // a format the device does not keep is answered in bytes
-    time->u.cb = static_cast<uint32_t>(bytes);
-  }
+  AnswerPosition(time, bytes);
   return MmSysErrNoError;
 }
 

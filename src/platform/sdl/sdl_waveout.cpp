@@ -22,22 +22,16 @@
 
 #include <algorithm>
 
+#include "platform/emulated_wave_out.h"
 #include "platform/platform.h"
 
 namespace {
 
-constexpr int StreamCapacity = 64;
+using namespace emulated_wave_out;
+
 constexpr int MixChunkSamples = 512;
 constexpr uint16_t DeviceBufferSamples = 512;  // about 12 ms per callback
 constexpr uint32_t MmSysErrAllocated = 4;
-constexpr uint32_t WaveErrBadFormat = 32;
-constexpr uint32_t WaveErrStillPlaying = 33;
-constexpr uint32_t TimeMs = 1;
-constexpr uint32_t TimeSamples = 2;
-constexpr uint32_t LoopFlags = WhdrBeginLoop | WhdrEndLoop;
-constexpr uint32_t SamplesPerSec = 44100;
-constexpr uint32_t BlockAlign = 2;
-constexpr uint32_t BytesPerSec = SamplesPerSec * BlockAlign;
 
 // What only the main thread sees of a stream.
 struct StreamRecord {
@@ -78,23 +72,13 @@ void CloseDevice() {
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
-bool IsProgramFormat(const WaveFormat& format) {
-  return format.wFormatTag == WaveFormatPcm && format.nChannels == 1 &&
-         format.nSamplesPerSec == SamplesPerSec && format.wBitsPerSample == 16 &&
-         format.nBlockAlign == BlockAlign && format.nAvgBytesPerSec == BytesPerSec;
-}
-
-PlatformWaveOut HandleOf(int index) {
-  uintptr_t value = (static_cast<uintptr_t>(Streams[index].generation) << 8) | (index + 1);
-  return reinterpret_cast<PlatformWaveOut>(value);
-}
+PlatformWaveOut HandleOf(int index) { return StreamHandle(index, Streams[index].generation); }
 
 // The index of the open stream behind handle, or -1.
 int FindStream(PlatformWaveOut handle) {
-  uintptr_t index = (reinterpret_cast<uintptr_t>(handle) & 0xFF) - 1;
-  if (index >= StreamCapacity) return -1;
-  if (!Streams[index].open || HandleOf(static_cast<int>(index)) != handle) return -1;
-  return static_cast<int>(index);
+  int index = StreamSlot(handle);
+  if (index < 0 || !Streams[index].open || HandleOf(index) != handle) return -1;
+  return index;
 }
 
 int OpenStreamCount() {
@@ -268,15 +252,7 @@ uint32_t PlatformWaveOutGetPosition(PlatformWaveOut handle, WaveTime* time, uint
     RetireFinishedHeader(index);
     bytes = Playing[index].position;
   }
-  // DWORD fields, as Windows has them: they wrap after 4 GiB.
-  if (time->wType == TimeSamples) {
-    time->u.sample = static_cast<uint32_t>(bytes / BlockAlign);
-  } else if (time->wType == TimeMs) {
-    time->u.ms = static_cast<uint32_t>(bytes * 1000 / BytesPerSec);
-  } else {
-    time->wType = TimeBytes;  // a format the device does not keep is answered in bytes
-    time->u.cb = static_cast<uint32_t>(bytes);
-  }
+  AnswerPosition(time, bytes);
   return MmSysErrNoError;
 }
 
