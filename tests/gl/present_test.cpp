@@ -10,6 +10,7 @@
 
 #include "frame/frame.h"
 #include "shell/shell.h"
+#include "tests/gl/gl_test_window.h"
 
 namespace {
 
@@ -32,13 +33,7 @@ const Rgb Purple = {200, 40, 90};
 class PresentTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    // A failing step must never wait on a box that nobody will answer.
-    setenv("VAULTRUN_MESSAGE_BOXES", "stderr", 1);
-    if (!PlatformRegisterWindowClass(PlatformModuleHandle()))
-      GTEST_SKIP() << "no display to open a window on";
-    PlatformUnregisterWindowClass(PlatformModuleHandle());
-    SetRenderSize(320, 240);
-    DisplayScale = 2;
+    if (!ReadyForTheProgramWindow()) GTEST_SKIP() << "no display to open a window on";
     ASSERT_EQ(OpenMainWindow(), 1);
   }
   void TearDown() override {

@@ -10,6 +10,7 @@
 
 #include "frame/frame.h"
 #include "shell/shell.h"
+#include "tests/gl/gl_test_window.h"
 
 namespace {
 
@@ -89,14 +90,9 @@ TEST(SdlMessageBoxes, ScriptsCanSendBoxesToStandardError) {
 class SdlInputTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    setenv("VAULTRUN_MESSAGE_BOXES", "stderr", 1);
     if (std::system("command -v xdotool >/dev/null 2>&1") != 0)
       GTEST_SKIP() << "xdotool is not installed";
-    if (!PlatformRegisterWindowClass(PlatformModuleHandle()))
-      GTEST_SKIP() << "no display to open a window on";
-    PlatformUnregisterWindowClass(PlatformModuleHandle());
-    SetRenderSize(320, 240);
-    DisplayScale = 2;
+    if (!ReadyForTheProgramWindow()) GTEST_SKIP() << "no display to open a window on";
     ASSERT_EQ(OpenMainWindow(), 1);
     DrainMessages();
   }

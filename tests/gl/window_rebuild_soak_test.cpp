@@ -12,6 +12,7 @@
 
 #include "frame/frame.h"
 #include "shell/shell.h"
+#include "tests/gl/gl_test_window.h"
 
 namespace {
 
@@ -47,12 +48,7 @@ constexpr int GrowingBlocksAllowed = 3;
 constexpr long TotalAllowanceKb = 8 * 1024;
 
 TEST(WindowRebuildSoak, TwoHundredRebuildsKeepResidentMemoryFlat) {
-  setenv("VAULTRUN_MESSAGE_BOXES", "stderr", 1);
-  if (!PlatformRegisterWindowClass(PlatformModuleHandle()))
-    GTEST_SKIP() << "no display to open a window on";
-  PlatformUnregisterWindowClass(PlatformModuleHandle());
-  SetRenderSize(320, 240);
-  DisplayScale = 2;
+  if (!ReadyForTheProgramWindow()) GTEST_SKIP() << "no display to open a window on";
   ASSERT_EQ(OpenMainWindow(), 1);
   long firstWindowKb = ResidentKilobytes();
 

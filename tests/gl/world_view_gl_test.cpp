@@ -10,6 +10,7 @@
 #include "frame/frame.h"
 #include "game/world_view.h"
 #include "shell/shell.h"
+#include "tests/gl/gl_test_window.h"
 
 namespace {
 
@@ -19,12 +20,7 @@ constexpr uint8_t Texel[3] = {10, 200, 30};
 class WorldViewGl : public ::testing::Test {
  protected:
   void SetUp() override {
-    setenv("VAULTRUN_MESSAGE_BOXES", "stderr", 1);
-    if (!PlatformRegisterWindowClass(PlatformModuleHandle()))
-      GTEST_SKIP() << "no display to open a window on";
-    PlatformUnregisterWindowClass(PlatformModuleHandle());
-    SetRenderSize(320, 240);
-    DisplayScale = 2;
+    if (!ReadyForTheProgramWindow()) GTEST_SKIP() << "no display to open a window on";
     ResizeTextureSlots(3100);
     TextureSlot& slot = TextureSlotTable[1201];
     slot.width = slot.height = 64;
