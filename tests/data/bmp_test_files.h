@@ -2,11 +2,15 @@
 // picture lists and the game data.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "data/data.h"
+#include "frame/frame.h"
 #include "tests/support/scratch_folder.h"
 
 namespace bmp_test {
@@ -59,5 +63,22 @@ inline void DropTextureSlots() {
   TextureSlotTable = nullptr;
   TextureSlotCount = 3100;
 }
+
+// A fresh slot table and a cleared frame of the program's size, both released afterwards: the
+// setting of the tests that draw pictures.
+class PictureDrawingTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    FreshTextureSlots();
+    SetRenderSize(320, 240);
+    std::memset(FrameBuffer, 0, 320 * 240 * 4);
+  }
+  void TearDown() override {
+    DropTextureSlots();
+    std::free(FrameBuffer);
+    std::free(ReadbackBuffer);
+    FrameBuffer = ReadbackBuffer = nullptr;
+  }
+};
 
 }  // namespace bmp_test

@@ -11,20 +11,8 @@ using namespace bmp_test;
 
 namespace {
 
-class SlotImage : public ::testing::Test {
+class SlotImage : public PictureDrawingTest {
  protected:
-  void SetUp() override {
-    FreshTextureSlots();
-    SetRenderSize(320, 240);
-    std::memset(FrameBuffer, 0, 320 * 240 * 4);
-  }
-  void TearDown() override {
-    DropTextureSlots();
-    std::free(FrameBuffer);
-    std::free(ReadbackBuffer);
-    FrameBuffer = ReadbackBuffer = nullptr;
-  }
-
   // Puts a picture straight into the slot, red-green-blue per pixel as the loader leaves it.
   void Place(uint32_t slot, uint32_t width, uint32_t height, const std::vector<uint8_t>& rgb) {
     TextureSlot& image = TextureSlotTable[slot];

@@ -21,19 +21,8 @@ using namespace bmp_test;
 
 // ---- Pictures of no pixels ------------------------------------------------------------------
 
-class EmptyPicture : public ::testing::Test {
+class EmptyPicture : public PictureDrawingTest {
  protected:
-  void SetUp() override {
-    FreshTextureSlots();
-    SetRenderSize(320, 240);
-    std::memset(FrameBuffer, 0, 320 * 240 * 4);
-  }
-  void TearDown() override {
-    DropTextureSlots();
-    std::free(FrameBuffer);
-    std::free(ReadbackBuffer);
-    FrameBuffer = ReadbackBuffer = nullptr;
-  }
   bool FrameUntouched() {
     for (int i = 0; i < 320 * 240 * 4; ++i)
       if (FrameBuffer[i] != 0) return false;
