@@ -1,11 +1,11 @@
 # Shared by scripts/run, scripts/test and .ci/run: the Debian packages each needs, installing
 # what is missing, and the one build every script uses. Source it; do not run it.
 
-# What building and running the program needs.
-RUN_PACKAGES=(cmake g++ make libsdl2-dev libx11-dev libgl-dev libgl1-mesa-dri libpng-dev
-              libgtest-dev libbenchmark-dev)
-# What the tests need besides: a virtual X server for the gl tests and a way to press keys in it.
-TEST_PACKAGES=("${RUN_PACKAGES[@]}" xvfb xauth xdotool)
+# What building and running the program and its tools needs.
+RUN_PACKAGES=(cmake g++ make libsdl2-dev libx11-dev libgl-dev libgl1-mesa-dri libpng-dev)
+# What the tests need besides: GoogleTest and Google Benchmark, a virtual X server for the gl
+# tests and a way to press keys in it.
+TEST_PACKAGES=("${RUN_PACKAGES[@]}" libgtest-dev libbenchmark-dev xvfb xauth xdotool)
 # What CI installs besides, so that every test label runs there: the Windows cross compilers,
 # Wine and the tools of the Windows smoke test. Wine is installed with what it recommends, as a
 # desktop would have it.
