@@ -1,5 +1,8 @@
 // Start-up, the main loop and exit.
+#include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <string>
 
 #include "audio/audio.h"
 #include "data/data.h"
@@ -17,6 +20,30 @@ float ViewAngleA = 0.0f, ViewAngleB = 0.0f, ViewAngleC = 0.0f;
 namespace {
 
 void Toggle(int32_t& flag) { flag = flag == 0 ? 1 : 0; }
+
+// A program started outside the folder that holds its data shows grey boxes and plays nothing,
+// silently; one line says why. The folders are matched without regard to case, as the file
+// calls match them.
+void WarnWhenNoPictureFolder() {
+  static const char* const PictureFolders[] = {"bmp_cross",   "bmp_unit",      "bmp_land",
+                                               "bmp_dungeon", "bmp_structure", "bmp_item",
+                                               "bmp_scr",     "bmp_cube"};
+  namespace fs = std::filesystem;
+  std::error_code error;
+  for (fs::directory_iterator entry(".", error), end; !error && entry != end;
+       entry.increment(error)) {
+    std::string name = entry->path().filename().string();
+    for (const char* folder : PictureFolders) {
+      std::error_code ignored;
+      if (StringCompareNoCase(name.c_str(), folder) == 0 && entry->is_directory(ignored)) return;
+    }
+  }
+  std::fprintf(stderr,
+               "vaultrun: started in %s, which holds none of the picture folders (bmp_cube, "
+               "bmp_land, ...), so no picture will load; the build writes the pictures and "
+               "sounds into build/ (cd build && ./vaultrun)\n",
+               fs::current_path(error).string().c_str());
+}
 
 }  // namespace
 
@@ -190,6 +217,7 @@ void ShutDown() {
 }
 
 int ProgramMain() {
+  WarnWhenNoPictureFolder();
   StartUp();
   while (QuitRequested == 0) RunLoopPass();
   ShutDown();

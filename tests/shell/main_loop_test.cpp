@@ -6,6 +6,8 @@
 // matter here: no object and no light is drawn, and nothing below looks at the pixels.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "audio/audio.h"
 #include "data/data.h"
 #include "engine/engine.h"
@@ -13,6 +15,7 @@
 #include "platform/headless/headless.h"
 #include "shell/runtime.h"
 #include "shell/shell.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
@@ -281,11 +284,29 @@ TEST_F(LoopKeysTest, DemoSceneDrawsOneHundredTwentyRandomNumbersAndSetsTheView) 
   EXPECT_EQ(NearPlaneZ, -50.0);
 }
 
+// Exit released the audio, the pools and the game data: forget them, so that no later test in
+// this process reaches memory that is gone.
+void ForgetReleasedData() {
+  ChannelCount = 0;
+  for (SoundSlot& slot : SoundSlots) slot = SoundSlot{nullptr, 0};
+  FrameBuffer = ReadbackBuffer = nullptr;
+  DepthBuffer = nullptr;
+  LineMaskBuffer = nullptr;
+  VertexPool = nullptr;
+  ObjectPool = nullptr;
+  LightTable = nullptr;
+  TextureSlotTable = nullptr;
+  WorldGrid = nullptr;
+  UnitTable = nullptr;
+}
+
 // The whole program with Escape held: start-up, exactly one pass, exit status 0.
 TEST_F(LoopKeysTest, ProgramWithEscapeHeldRunsOnePassAndEndsWithStatusZero) {
   HeadlessKeys[VkEscape] = true;
   HeadlessCalendarSeconds = 1234;
+  testing::internal::CaptureStderr();
   EXPECT_EQ(ProgramMain(), 0);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");  // in build/, beside its data
   EXPECT_EQ(FrameCounter, 1);
   EXPECT_EQ(QuitRequested, 1);
   EXPECT_EQ(DisplayScale, 2);
@@ -298,20 +319,33 @@ TEST_F(LoopKeysTest, ProgramWithEscapeHeldRunsOnePassAndEndsWithStatusZero) {
   ASSERT_TRUE(HeadlessWindowRect(&rect));
   EXPECT_TRUE(rect.left == 0 && rect.top == 0 && rect.right == 640 && rect.bottom == 480);
   EXPECT_EQ(HeadlessCursorCounter, -1);
+  ForgetReleasedData();
+}
 
-  // Exit released the audio, the pools and the game data: forget them, so that no later test
-  // in this process reaches memory that is gone.
-  ChannelCount = 0;
-  for (SoundSlot& slot : SoundSlots) slot = SoundSlot{nullptr, 0};
-  FrameBuffer = ReadbackBuffer = nullptr;
-  DepthBuffer = nullptr;
-  LineMaskBuffer = nullptr;
-  VertexPool = nullptr;
-  ObjectPool = nullptr;
-  LightTable = nullptr;
-  TextureSlotTable = nullptr;
-  WorldGrid = nullptr;
-  UnitTable = nullptr;
+// Started where none of the picture folders is, the program says so in one line, then runs as
+// it always does; one such folder, in any case, is enough to keep it quiet.
+TEST_F(LoopKeysTest, ProgramStartedAwayFromItsDataSaysSoOnce) {
+  ScratchFolder scratch;
+  WorkingDirectory inScratch(scratch.path());
+  HeadlessKeys[VkEscape] = true;
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(ProgramMain(), 0);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "vaultrun: started in " + std::filesystem::current_path().string() +
+                ", which holds none of the picture folders (bmp_cube, bmp_land, ...), so no "
+                "picture will load; the build writes the pictures and sounds into build/ (cd "
+                "build && ./vaultrun)\n");
+  EXPECT_EQ(FrameCounter, 1);
+  EXPECT_EQ(HeadlessMessageBoxes.size(), 1u);  // the audio box, as ever
+  ForgetReleasedData();
+
+  std::filesystem::create_directory("Bmp_Scr");
+  ResetLoopState();
+  HeadlessKeys[VkEscape] = true;
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(ProgramMain(), 0);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+  ForgetReleasedData();
 }
 
 }  // namespace
