@@ -24,7 +24,11 @@ const WorldCommand Commands[] = {
      "mapview --world FILE --level L --column C --row R --out IMAGE(.bmp|.png)"},
     {"terrain", WorldTerrain,
      "terrain --seed S --corners H00 H10 H01 H11 --roughness F --max-height F --out FILE"},
-    {"loot", WorldLoot, "loot --seed S --tier T --container C [--repeat K]"},
+    {"loot", WorldLoot,
+     "loot --seed S --tier T --container C [--repeat K]\n"
+     "      fills container C (0 .. 3665) K times (default 1) with loot of tier T and lists its\n"
+     "      filled slots; each filling makes one draw at tier 1, two at tiers 2 to 12, none at\n"
+     "      other tiers, and a draw gives one item or nothing"},
     {"names", WorldNames, "names --seed S --count N"},
     {"items", WorldItems, "items"},
     {"tone", WorldTone, "tone --out FILE"},

@@ -44,8 +44,13 @@ const char LoadUsage[] =
 const char AsciiUsage[] =
     "ascii --world FILE --level L [--x0 X --y0 Y --x1 X --y1 Y]\n"
     "  Prints level L of a grid file, cells x0 .. x1 of rows y1 down to y0 (y grows upward, as in\n"
-    "  the map view; the whole level by default; give all four or none, 0 .. 255): the cell's\n"
-    "  character for codes 33 to 126, '.' for 0, '#' for any other code.";
+    "  the map view; the whole level by default; give all four or none, 0 .. 255), one letter\n"
+    "  per cell: '_' for 0; for the land codes . plain, f forest, o fruit forest, g grey forest,\n"
+    "  ~ water, W deep water, s swamp, d desert, h hills, M mountain, A high mountain,\n"
+    "  l leaf forest, + road, p pine forest, m mixed forest (10 to 24), V Y B G R villages\n"
+    "  (180 to 184), X ruin, C castle, O grotto, N mine, I iron mine, L leaf-forest site, U well,\n"
+    "  D dungeon, T lighthouse, Z rift (188 to 198); the cell's character for codes 33 to 126;\n"
+    "  '#' for any other code.";
 const char MapViewUsage[] =
     "mapview --world FILE --level L --column C --row R --out IMAGE\n"
     "  Draws level L of a grid file with the map view, cell (C, R) in the bottom-left tile\n"
@@ -134,8 +139,16 @@ int RoomsOnLevel(int32_t level) {
   return count;
 }
 
+// The land codes of the overworld (the numbers of their pictures) are not printable, so each
+// gets a letter of its own: terrain in lower case or a sign (mountains in capitals), sites in
+// capitals. No dungeon cell uses these codes. 185 to 187 and 195 have no picture.
+constexpr char TerrainLetters[] = ".fog~WsdhMAl+pm";   // codes 10 to 24
+constexpr char SiteLetters[] = "VYBGR###XCONILU#DTZ";  // codes 180 to 198
+
 char AsciiOf(uint8_t code) {
-  if (code == 0) return '.';
+  if (code == 0) return '_';
+  if (code >= 10 && code <= 24) return TerrainLetters[code - 10];
+  if (code >= 180 && code <= 198) return SiteLetters[code - 180];
   if (code >= 33 && code <= 126) return static_cast<char>(code);
   return '#';
 }

@@ -103,11 +103,18 @@ int WorldLoot(int argc, char** argv) {
   if (!HavePools("loot", KindTable != nullptr)) return 1;
   Srand(seed);
   for (int64_t i = 0; i < repeat; ++i) GenerateLoot(tier, container);
+  int filled = 0;
   for (int32_t slot = 0; slot < ContainerSlots; ++slot) {
     uint32_t record = ContainerSlotRecord(container, slot);
     if (KindTable[record].picture == 0) continue;
     std::printf("slot %d kind %u %s\n", slot, KindTable[record].kindId, ItemName(record));
+    ++filled;
   }
+  // An empty list would look like a tool that did nothing.
+  if (filled == 0)
+    std::printf("container %d is empty: %s\n", container,
+                tier < 1 || tier > 12 ? "tiers outside 1 to 12 give nothing"
+                                      : "no draw gave an item");
   return 0;
 }
 
