@@ -112,9 +112,9 @@ int WorldLoot(int argc, char** argv) {
   }
   // An empty list would look like a tool that did nothing.
   if (filled == 0)
-    std::printf("container %d is empty: %s\n", container,
-                tier < 1 || tier > 12 ? "tiers outside 1 to 12 give nothing"
-                                      : "no draw gave an item");
+    std::printf(
+        "container %d is empty: %s\n", container,
+        tier < 1 || tier > 12 ? "tiers outside 1 to 12 give nothing" : "no draw gave an item");
   return 0;
 }
 
