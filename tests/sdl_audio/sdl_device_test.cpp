@@ -39,8 +39,8 @@ class SdlDevice : public ::testing::Test {
     unsetenv("SDL_DISKAUDIODELAY");
   }
 
-  // The disk driver writes one device buffer (4096 samples, 92.9 ms of sound) per callback; a
-  // pause of 3 ms between callbacks makes it run about thirty times faster than real time.
+  // The disk driver writes one device buffer (8192 samples, 185.8 ms of sound) per callback; a
+  // pause of 3 ms between callbacks makes it run about sixty times faster than real time.
   void UseDiskDriver() {
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILE", diskFile.c_str(), 1);

@@ -33,12 +33,13 @@ namespace {
 using namespace emulated_wave_out;
 
 constexpr int MixChunkSamples = 512;
-// 4096 samples, 93 ms per callback. SDL's PulseAudio driver asks the server for one buffer of
-// latency and keeps the next one mixed, so a sound starts 0.1 to 0.2 s after its key. The buffer
-// is all that bridges a moment in which the machine runs neither the audio thread nor the sound
-// server: with 512 samples, two compilers on a 2-core machine made gaps of 3 to 90 ms in what was
-// heard; with 4096 they made none (README, Sound on Linux).
-constexpr uint16_t DeviceBufferSamples = 4096;
+// 8192 samples, 186 ms per callback. SDL's PulseAudio driver asks the server for one buffer of
+// latency and keeps the next one mixed, so a sound starts 0.2 to 0.4 s after its key. The server's
+// share is all that bridges a moment in which the machine runs neither the audio thread nor the
+// sound server, and on a loaded virtual machine such moments last 0.1 s: with 512 samples two
+// compilers on 2 cores made gaps of 3 to 90 ms in most recordings of the test tone, with 4096 in
+// one of twelve, with 8192 in two of forty-six (README, Run it).
+constexpr uint16_t DeviceBufferSamples = 8192;
 constexpr uint32_t MmSysErrAllocated = 4;
 
 // What only the main thread sees of a stream.
