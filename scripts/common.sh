@@ -7,9 +7,11 @@ RUN_PACKAGES=(cmake g++ make libsdl2-dev libx11-dev libgl-dev libgl1-mesa-dri li
 # tests and a way to press keys in it.
 TEST_PACKAGES=("${RUN_PACKAGES[@]}" libgtest-dev libbenchmark-dev xvfb xauth xdotool)
 # What CI installs besides, so that every test label runs there: the Windows cross compilers,
-# Wine and the tools of the Windows smoke test. Wine is installed with what it recommends, as a
+# Wine and the tools of the Windows smoke test; a sound server and its tools for the sound tests;
+# the X fonts SDL's message box is drawn with. Wine is installed with what it recommends, as a
 # desktop would have it.
-CI_PACKAGES=(zip imagemagick x11-utils clang libclang-rt-14-dev)
+CI_PACKAGES=(zip imagemagick x11-utils clang libclang-rt-14-dev pulseaudio pulseaudio-utils
+             python3 xfonts-base)
 CI_WINDOWS_PACKAGES=(mingw-w64 wine wine64)
 
 VAULTRUN_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"

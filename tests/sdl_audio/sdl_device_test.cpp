@@ -39,8 +39,8 @@ class SdlDevice : public ::testing::Test {
     unsetenv("SDL_DISKAUDIODELAY");
   }
 
-  // The disk driver writes one device buffer (512 samples, 11.6 ms of sound) per callback; a
-  // pause of 3 ms between callbacks makes it run about four times faster than real time.
+  // The disk driver writes one device buffer (8192 samples, 185.8 ms of sound) per callback; a
+  // pause of 3 ms between callbacks makes it run about sixty times faster than real time.
   void UseDiskDriver() {
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILE", diskFile.c_str(), 1);
@@ -200,6 +200,22 @@ TEST_F(SdlDevice, WithoutADeviceNoChannelOpensAndNothingBreaksUntilADriverExists
   PlaySoundSlot(0, 0);
   uint32_t position = WaitForPosition(0, [](uint32_t p) { return p > 0; });
   EXPECT_TRUE(position > 0 && position <= 200000) << position;
+}
+
+// ALSA's library writes a line of its own for each failed probe; without a device the program
+// writes one line instead, naming the driver and why. A configuration ALSA cannot read fails
+// the same on every machine.
+TEST(SdlDeviceMessages, NoDeviceGivesOneLineAndNoneOfAlsasOwn) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        setenv("SDL_AUDIODRIVER", "alsa", 1);
+        setenv("ALSA_CONFIG_PATH", "/nonexistent/alsa.conf", 1);
+        OpenAudio();
+        std::exit(ChannelCount);
+      },
+      testing::ExitedWithCode(0),
+      "^No sound device could be opened \\(SDL audio driver alsa: [^\n]*\\); no sound\\.\n$");
 }
 
 }  // namespace

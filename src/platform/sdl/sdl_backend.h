@@ -25,7 +25,14 @@ bool SdlEnsureVideo();
 PlatformHandle SdlWindowHandle();
 // Called by the default window procedure when a screen-saver request reached it.
 void SdlNoteScreenSaverPassedOn();
-// The pointer's desktop position and its buttons as an SDL button mask (sdl_x11_pointer.cpp).
+// The pointer's desktop position and its buttons as an SDL button mask (sdl_x11_input.cpp).
 Uint32 SdlQueryPointer(int* x, int* y);
+// Whether the X server holds the key of virtualKey down now, in *held; false when SDL does not
+// run on X11 and SDL's keyboard state must answer (sdl_x11_input.cpp).
+bool SdlX11KeyHeld(int virtualKey, bool* held);
+// Bracket a message box that waits for its answer (sdl_events.cpp): a close signal while it
+// waits, or one still pending when it opens, ends the process at once.
+void SdlBeginModalBox();
+void SdlEndModalBox();
 // Applies the ShowCursor counter to SDL's cursor (hidden while the counter is below 0).
 void SdlApplyCursorVisibility();

@@ -8,27 +8,51 @@
 // Ctrl+C in the terminal (SIGINT) and SIGTERM are close requests, like the close box: the
 // handler only raises a flag, and the pump turns it into WM_CLOSE. The pump looks at the flag
 // before it asks SDL anything, so a program without a window (or without a display) ends too.
-// A second signal that arrives before the pump has seen the first (the program is stuck in a
-// long pause or a message box nobody answers) ends the process at once, as it would without
-// the handler.
+// A message box is modal: no pump runs until it is answered, so a close signal while one waits
+// (or one still pending when it opens) ends the process at once, killed by that signal as it
+// would be without the handler. So does a second signal that arrives before the pump has seen
+// the first (the program is in a long pause). SDL shows a box from a process of its own (a
+// fork, or zenity); on Linux that process is told to end with the program.
+#include <pthread.h>
+#include <unistd.h>
+
 #include <csignal>
 #include <deque>
+#ifdef __linux__
+#include <sys/prctl.h>
+#endif
 
 #include "platform/sdl/sdl_backend.h"
 
 namespace {
 
-volatile sig_atomic_t CloseSignalPending = 0;
+volatile sig_atomic_t CloseSignalPending = 0;  // the signal's number; 0 when none is pending
+volatile sig_atomic_t ModalBoxOpen = 0;
+pid_t BoxOwner = 0;                          // the process that opened the box
 std::deque<PlatformMessage> PostedMessages;  // messages the default procedure posts
 
+// Ends the process as the signal would without the handler. Async-signal-safe.
+void EndBySignal(int signal) {
+  std::signal(signal, SIG_DFL);
+  std::raise(signal);
+}
+
 void OnCloseSignal(int signal) {
-  if (CloseSignalPending) {
-    // Only async-signal-safe calls here.
-    std::signal(signal, SIG_DFL);
-    std::raise(signal);
+  if (CloseSignalPending || ModalBoxOpen) {
+    EndBySignal(signal);
     return;
   }
-  CloseSignalPending = 1;
+  CloseSignalPending = signal;
+}
+
+// In the child of a fork made while a box is open: the process that shows the box. Only
+// async-signal-safe calls here.
+void OnForkInChild() {
+  if (!ModalBoxOpen) return;
+#ifdef __linux__
+  prctl(PR_SET_PDEATHSIG, SIGKILL);
+  if (getppid() != BoxOwner) _exit(1);  // the program ended before the line above
+#endif
 }
 
 void InstallCloseSignal(int signal) {
@@ -48,6 +72,7 @@ bool InstallCloseSignals() {
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   InstallCloseSignal(SIGINT);
   InstallCloseSignal(SIGTERM);
+  pthread_atfork(nullptr, nullptr, OnForkInChild);
   return true;
 }
 
@@ -82,6 +107,14 @@ bool TranslateEvent(const SDL_Event& event, PlatformMessage* message) {
 }
 
 }  // namespace
+
+void SdlBeginModalBox() {
+  BoxOwner = getpid();
+  ModalBoxOpen = 1;
+  if (int signal = CloseSignalPending) EndBySignal(signal);
+}
+
+void SdlEndModalBox() { ModalBoxOpen = 0; }
 
 bool PlatformPeekMessage(PlatformMessage* message) {
   (void)CloseSignalsInstalled;

@@ -1,10 +1,11 @@
 // SDL backend: polled keys in Windows virtual-key codes, the cursor, and cursor visibility.
 //
-// Platform: Linux and other systems with SDL2. Limitations: SDL's keyboard state only knows the
-// keys its window received, so keys are seen while the window has the keyboard focus (Windows'
-// GetAsyncKeyState sees them always), and a press and release between two message pumps is
-// missed; the state is cleared when the window loses the focus. Mouse buttons and the cursor
-// come from the desktop (sdl_x11_pointer.cpp) and work anywhere on the screen.
+// Platform: Linux and other systems with SDL2. On X11 keys, mouse buttons and the cursor come
+// from the X server (sdl_x11_input.cpp): held keys are seen whatever window has the focus, as
+// Windows' GetAsyncKeyState sees them. Limitations: on other video drivers keys come from SDL's
+// keyboard state, which only knows the keys its window received: keys are seen while the window
+// has the keyboard focus, the state is cleared when the window loses it (and so at every
+// rebuild), and a press and release between two message pumps is missed.
 // Dependencies: SDL2 (video, keyboard, mouse).
 #include "platform/sdl/sdl_backend.h"
 
@@ -107,6 +108,8 @@ int16_t PlatformGetAsyncKeyState(int virtualKey) {
     int x = 0, y = 0;
     return (SdlQueryPointer(&x, &y) & mask) ? held : 0;
   }
+  bool x11Held = false;
+  if (SdlX11KeyHeld(virtualKey, &x11Held)) return x11Held ? held : 0;
   KeyScancodes codes = ScancodesOf(virtualKey);
   if (codes.first == NoKey) return 0;
   const Uint8* keys = SDL_GetKeyboardState(nullptr);

@@ -1,10 +1,11 @@
 // SDL backend: the module handle, pauses, the calendar clock and message boxes.
 //
-// Platform: Linux and other systems with SDL2. Limitations: a message box needs a display;
-// without one (or with VAULTRUN_MESSAGE_BOXES=stderr in the environment, for scripts and tests
-// that drive the program) the box is written to standard error as "CAPTION: text" and answered
-// with its default button, so nothing ever waits on a box nobody can see. Dependencies: SDL2
-// (message boxes, SDL_Delay), the C library's time().
+// Platform: Linux and other systems with SDL2. Limitations: a message box needs a display, and
+// on X11 a font of the server's (Debian's xfonts-base); without them (or with
+// VAULTRUN_MESSAGE_BOXES=stderr in the environment, for scripts and tests that drive the
+// program) the box is written to standard error as "CAPTION: text" and answered with its default
+// button, so nothing ever waits on a box nobody can see. Dependencies: SDL2 (message boxes,
+// SDL_Delay), the C library's time().
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -61,9 +62,11 @@ int PlatformMessageBox(PlatformHandle owner, const char* text, const char* capti
     box.numbuttons = yesNo ? 2 : 1;
     box.buttons = yesNo ? yesNoButtons : okButtons;
     int pressed = -1;
-    // Fails at once when there is no display to show it on.
-    if (SDL_ShowMessageBox(&box, &pressed) == 0)
-      return pressed < 0 ? defaultButton : pressed;  // closed without a button
+    SdlBeginModalBox();
+    // Fails at once when there is no display to show it on (or no font to draw it with).
+    int shown = SDL_ShowMessageBox(&box, &pressed);
+    SdlEndModalBox();
+    if (shown == 0) return pressed < 0 ? defaultButton : pressed;  // closed without a button
   }
   std::fprintf(stderr, "%s: %s\n", caption, text);
   std::fflush(stderr);

@@ -190,7 +190,12 @@ bool PlatformMakeGlContextCurrent(PlatformHandle deviceContext, PlatformHandle g
     return SDL_GL_MakeCurrent(nullptr, nullptr) == 0;
   }
   if (!IsOurDeviceContext(deviceContext) || glContext != SdlWindow.glContext) return false;
-  return SDL_GL_MakeCurrent(SdlWindow.window, SdlWindow.glContext) == 0;
+  if (SDL_GL_MakeCurrent(SdlWindow.window, SdlWindow.glContext) != 0) return false;
+  // The loop has no frame-rate limit, and a driver that waits for the vertical blank on each
+  // swap would give it one. The interval belongs to the current context (and, with GLX, to its
+  // window), so it is set on each activation; a driver that cannot change it keeps its own.
+  SDL_GL_SetSwapInterval(0);
+  return true;
 }
 
 bool PlatformDeleteGlContext(PlatformHandle glContext) {
