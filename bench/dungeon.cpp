@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "base/base.h"
 #include "data/data.h"
 #include "frame/frame.h"
-#include "shell/runtime.h"
 
 namespace {
 

@@ -4,11 +4,10 @@
 
 #include <cstdint>
 
+#include "base/base.h"
+
 // ---- Configuration (game_data.cpp) ----------------------------------------------------------
 
-extern int32_t MapSide;            // 256
-extern int32_t MapLevels;          // 180
-extern int32_t CellsPerLevel;      // MapSide * MapSide, derived at static initialisation
 extern uint32_t TextureSlotCount;  // 3100
 extern int32_t UnitCapacity;       // 3000
 extern int32_t KindCapacity;       // 230000

@@ -14,9 +14,6 @@
 #include "game/console.h"
 #include "platform/platform.h"
 
-int32_t MapSide = 256;
-int32_t MapLevels = 180;
-int32_t CellsPerLevel = MapSide * MapSide;
 uint32_t TextureSlotCount = 3100;
 int32_t UnitCapacity = 3000;
 int32_t KindCapacity = 230000;

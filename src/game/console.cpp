@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "base/base.h"
 #include "data/data.h"
 #include "overlay/overlay.h"
-#include "shell/runtime.h"
 #include "shell/shell.h"
 
 int32_t ConsoleVisible = 0;
@@ -40,9 +40,7 @@ int32_t Clamp(int32_t value, int32_t low, int32_t high) {
 // deepest one) is left alone.
 void SetPlayerCell(int dx, int dy, int dz, uint8_t code) {
   const UnitRecord& player = UnitTable[1];
-  int64_t index = static_cast<int64_t>(player.x + dx) +
-                  static_cast<int64_t>(player.y + dy) * MapSide +
-                  static_cast<int64_t>(player.level + dz) * MapSide * MapSide;
+  int64_t index = WorldCellIndex(player.x + dx, player.y + dy, player.level + dz);
   int64_t cells = static_cast<int64_t>(MapSide) * MapSide * MapLevels;
   if (index >= 0 && index < cells) WorldGrid[index] = code;
 }
@@ -74,7 +72,7 @@ void Teleport() {
   int32_t x = Clamp(ParseCommandNumber(ConsoleTokens[1]), 1, MapSide - 2);
   int32_t y = Clamp(ParseCommandNumber(ConsoleTokens[2]), 1, MapSide - 2);
   int32_t z = Clamp(ParseCommandNumber(ConsoleTokens[3]), 2, MapLevels - 2);
-  if (WorldGrid[x + y * MapSide + z * MapSide * MapSide] == 61) return;  // rock
+  if (WorldGrid[WorldCellIndex(x, y, z)] == 61) return;  // rock
   UnitRecord& player = UnitTable[1];
   player.x = static_cast<uint16_t>(x);
   player.y = static_cast<uint16_t>(y);

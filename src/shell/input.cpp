@@ -44,7 +44,7 @@ bool PlayerLevelFree(int step) {
   const UnitRecord& player = UnitTable[1];
   int x = player.x, y = player.y, p = player.level;
   bool inRange = step > 0 ? (p > 0 && p < 138) : (p > 1 && p <= 139);
-  return inRange && WorldGrid[x + y * MapSide + (p + step) * CellsPerLevel] == 0;
+  return inRange && WorldGrid[WorldCellIndex(x, y, p + step)] == 0;
 }
 
 }  // namespace

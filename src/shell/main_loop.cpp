@@ -2,11 +2,11 @@
 #include <cstdlib>
 
 #include "audio/audio.h"
+#include "base/base.h"
 #include "data/data.h"
 #include "engine/engine.h"
 #include "frame/frame.h"
 #include "overlay/overlay.h"
-#include "shell/runtime.h"
 #include "shell/shell.h"
 
 int32_t QuitRequested = 0;

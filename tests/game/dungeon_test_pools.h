@@ -7,12 +7,12 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "base/base.h"
 #include "data/data.h"
 #include "frame/frame.h"
 #include "game/dungeon.h"
 #include "game/map_view.h"
 #include "platform/headless/headless.h"
-#include "shell/runtime.h"
 #include "shell/shell.h"
 #include "tests/support/saved_globals.h"
 
@@ -93,7 +93,7 @@ class GamePools {
 };
 
 inline uint8_t& GridCell(int32_t x, int32_t y, int32_t level) {
-  return WorldGrid[x + y * MapSide + static_cast<size_t>(level) * CellsPerLevel];
+  return WorldGrid[WorldCellIndex(x, y, level)];
 }
 
 inline int CountCode(int32_t level, uint8_t code) {

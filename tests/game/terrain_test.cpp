@@ -6,8 +6,8 @@
 #include <cstring>
 #include <vector>
 
+#include "base/base.h"
 #include "data/data.h"
-#include "shell/runtime.h"
 #include "tests/support/windows_rand.h"
 
 namespace {

@@ -120,9 +120,7 @@ class MapViewKeysTest : public InputTest {
     UnitTable[1].y = static_cast<uint16_t>(y);
     UnitTable[1].level = static_cast<uint16_t>(level);
   }
-  static uint8_t& Cell(int x, int y, int level) {
-    return WorldGrid[x + y * MapSide + level * CellsPerLevel];
-  }
+  static uint8_t& Cell(int x, int y, int level) { return WorldGrid[WorldCellIndex(x, y, level)]; }
 
   SavedGlobals saved;
 };

@@ -7,11 +7,11 @@
 #include <gtest/gtest.h>
 
 #include "audio/audio.h"
+#include "base/base.h"
 #include "data/data.h"
 #include "engine/engine.h"
 #include "frame/frame.h"
 #include "platform/headless/headless.h"
-#include "shell/runtime.h"
 #include "shell/shell.h"
 
 namespace {

@@ -11,12 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "base/base.h"
 #include "data/data.h"
 #include "frame/frame.h"
 #include "game/dungeon.h"
 #include "game/map_files.h"
 #include "game/map_view.h"
-#include "shell/runtime.h"
 #include "shell/shell.h"
 #include "tools/common/arguments.h"
 #include "tools/common/image_file.h"
@@ -243,8 +243,7 @@ int WorldAscii(int argc, char** argv) {
   // The top line is the highest row, so the text reads the same way up as the map view.
   for (int64_t y = y1; y >= y0; --y) {
     line.clear();
-    for (int64_t x = x0; x <= x1; ++x)
-      line += AsciiOf(WorldGrid[x + y * MapSide + level * CellsPerLevel]);
+    for (int64_t x = x0; x <= x1; ++x) line += AsciiOf(WorldGrid[WorldCellIndex(x, y, level)]);
     std::printf("%s\n", line.c_str());
   }
   return 0;
