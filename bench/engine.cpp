@@ -17,6 +17,7 @@
 
 #include "data/data.h"
 #include "frame/frame.h"
+#include "input/input.h"
 #include "overlay/overlay.h"
 #include "platform/headless/headless.h"
 #include "shell/shell.h"

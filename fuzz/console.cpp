@@ -16,6 +16,7 @@
 #include "data/data.h"
 #include "frame/frame.h"
 #include "fuzz/fuzz_support.h"
+#include "game/map_view.h"
 #include "platform/headless/headless.h"
 #include "shell/shell.h"
 

@@ -22,7 +22,7 @@ int32_t DoubleToInt32(double value);
 // Case-insensitive comparison of two strings (ASCII), as _stricmp: <0, 0, >0.
 int StringCompareNoCase(const char* a, const char* b);
 
-// ---- The world grid's shape (world_grid.cpp) ------------------------------------------------
+// ---- The world grid's shape (sizes.cpp) ------------------------------------------------
 
 // Configuration values of the game data; nothing changes them at run time.
 extern int32_t MapSide;        // 256
@@ -34,6 +34,14 @@ extern int32_t CellsPerLevel;  // MapSide * MapSide, derived at static initialis
 inline int64_t WorldCellIndex(int64_t x, int64_t y, int64_t level) {
   return x + y * MapSide + level * CellsPerLevel;
 }
+
+// ---- The render size (sizes.cpp) -----------------------------------------------------------
+
+// Every layer from input up measures in render pixels; the frame buffers are allocated at this
+// size (SetRenderSize, frame/frame.h). Pixel (x, y) is element y * RenderWidth + x, row 0 the
+// bottom row.
+extern int32_t RenderWidth;   // 320 once SetRenderSize has run
+extern int32_t RenderHeight;  // 240 once SetRenderSize has run
 
 // ---- Pools ----------------------------------------------------------------------------------
 

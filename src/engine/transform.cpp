@@ -7,7 +7,7 @@
 
 #include "base/base.h"
 #include "engine/engine.h"
-#include "shell/shell.h"
+#include "input/input.h"
 
 float CameraOffset[3] = {0, 0, 0};
 float ViewDistance = 0.0f;

@@ -9,8 +9,6 @@
 #include "engine/engine.h"
 #include "shell/shell.h"
 
-int32_t RenderWidth = 0;
-int32_t RenderHeight = 0;
 uint8_t* FrameBuffer = nullptr;
 uint8_t* ReadbackBuffer = nullptr;
 double* DepthBuffer = nullptr;

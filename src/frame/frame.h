@@ -4,14 +4,15 @@
 
 #include <cstdint>
 
-extern int32_t RenderWidth;   // 320 once SetRenderSize has run
-extern int32_t RenderHeight;  // 240 once SetRenderSize has run
+#include "base/base.h"
+
 extern uint8_t* FrameBuffer;  // RGBA per pixel; pixel (x, y) at y * RenderWidth + x, row 0 bottom
 extern uint8_t* ReadbackBuffer;   // RenderWidth * RenderHeight * 4 bytes
 extern double* DepthBuffer;       // camZ of the nearest surface; larger is nearer
 extern uint32_t* LineMaskBuffer;  // non-zero keeps face filling off the pixel
 constexpr double DepthClearValue = -1000000.0;
 
+// Sets RenderWidth and RenderHeight and allocates the frame and read-back buffers at that size.
 void SetRenderSize(int width, int height);
 void AllocateEnginePools();
 void ClearFrame();

@@ -8,6 +8,8 @@
 
 #include "base/base.h"
 #include "data/data.h"
+#include "game/map_view.h"
+#include "input/input.h"
 #include "overlay/overlay.h"
 #include "shell/shell.h"
 

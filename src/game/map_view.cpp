@@ -7,7 +7,6 @@
 #include "data/data.h"
 #include "frame/frame.h"
 #include "overlay/overlay.h"
-#include "shell/shell.h"
 
 uint32_t MapViewUnit = 1;
 

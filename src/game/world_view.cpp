@@ -8,6 +8,8 @@
 
 #include "data/data.h"
 #include "frame/frame.h"
+#include "game/map_view.h"
+#include "input/input.h"
 #include "shell/shell.h"
 
 float ViewYaw = 0.0f;

@@ -6,6 +6,8 @@
 #include "data/data.h"
 #include "engine/engine.h"
 #include "frame/frame.h"
+#include "game/map_view.h"
+#include "input/input.h"
 #include "overlay/overlay.h"
 #include "shell/shell.h"
 

@@ -1,5 +1,4 @@
-// Application shell: start-up, the main loop and exit; the window and its OpenGL context;
-// polled keyboard and mouse input and the map view keys.
+// Application shell: start-up, the main loop and exit; the window and its OpenGL context.
 #pragma once
 
 #include <cstdint>
@@ -27,7 +26,6 @@ void ShutDown();
 // ---- Window and GL context (window.cpp) -----------------------------------------------------
 
 extern PlatformHandle InstanceHandle;
-extern PlatformHandle WindowHandle;
 extern PlatformHandle DeviceContext;
 extern PlatformHandle RenderingContext;
 extern int32_t Fullscreen;    // 0
@@ -45,15 +43,3 @@ int PumpMessage();
 int OpenMainWindow();
 void HandleWindowKeys();
 void RebuildWindow(int scale);
-
-// ---- Input and map view keys (input.cpp) ----------------------------------------------------
-
-extern int32_t MapViewColumn;  // 0 .. MapSide - RenderWidth / 16
-extern int32_t MapViewRow;     // 0 .. MapSide - RenderHeight / 16
-extern int32_t MapViewLevel;   // 0 .. MapLevels - 1
-
-int IsKeyDown(int virtualKey);
-int IsKeyUp(int virtualKey);
-int GetMouseX(PlatformHandle window);
-int GetMouseY(PlatformHandle window);
-void UpdateMapViewKeys(int mode);

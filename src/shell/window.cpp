@@ -6,11 +6,11 @@
 
 #include "data/data.h"
 #include "frame/frame.h"
+#include "input/input.h"
 #include "overlay/overlay.h"
 #include "shell/shell.h"
 
 PlatformHandle InstanceHandle = nullptr;
-PlatformHandle WindowHandle = nullptr;
 PlatformHandle DeviceContext = nullptr;
 PlatformHandle RenderingContext = nullptr;
 int32_t Fullscreen = 0;

@@ -8,6 +8,7 @@
 
 #include "data/data.h"
 #include "frame/frame.h"
+#include "game/map_view.h"
 #include "overlay/overlay.h"
 #include "platform/headless/headless.h"
 #include "shell/shell.h"

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "data/data.h"
+#include "game/map_view.h"
 #include "platform/headless/headless.h"
 #include "shell/shell.h"
 

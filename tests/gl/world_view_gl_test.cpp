@@ -9,6 +9,7 @@
 #include "data/data.h"
 #include "frame/frame.h"
 #include "game/world_view.h"
+#include "input/input.h"
 #include "shell/shell.h"
 #include "tests/gl/gl_test_window.h"
 

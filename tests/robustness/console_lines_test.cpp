@@ -9,6 +9,7 @@
 #include "data/data.h"
 #include "frame/frame.h"
 #include "game/console.h"
+#include "game/map_view.h"
 #include "platform/headless/headless.h"
 #include "shell/shell.h"
 

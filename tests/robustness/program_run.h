@@ -6,6 +6,8 @@
 
 #include "audio/audio.h"
 #include "engine/engine.h"
+#include "game/map_view.h"
+#include "input/input.h"
 #include "platform/headless/headless.h"
 #include "shell/shell.h"
 #include "tests/soak/soak_data.h"

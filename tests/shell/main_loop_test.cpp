@@ -11,6 +11,8 @@
 #include "data/data.h"
 #include "engine/engine.h"
 #include "frame/frame.h"
+#include "game/map_view.h"
+#include "input/input.h"
 #include "platform/headless/headless.h"
 #include "shell/shell.h"
 

@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+#include "game/map_view.h"
+#include "input/input.h"
 #include "platform/headless/headless.h"
 #include "shell/shell.h"
 

@@ -10,6 +10,7 @@
 
 #include "engine/engine.h"
 #include "frame/frame.h"
+#include "input/input.h"
 #include "overlay/overlay.h"
 #include "platform/headless/headless.h"
 #include "shell/shell.h"

@@ -1,41 +1,13 @@
-// Polled keyboard and mouse, and the map view keys.
+// The map view keys: the arrows move the map view cell, keypad + and - step its level.
+#include "base/base.h"
 #include "data/data.h"
-#include "frame/frame.h"
-#include "shell/shell.h"
+#include "game/map_view.h"
+#include "input/input.h"
+#include "platform/platform.h"
 
 int32_t MapViewColumn = 0;
 int32_t MapViewRow = 0;
 int32_t MapViewLevel = 0;
-
-int IsKeyDown(int virtualKey) { return PlatformGetAsyncKeyState(virtualKey) < 0 ? 1 : 0; }
-
-int IsKeyUp(int virtualKey) { return IsKeyDown(virtualKey) ? 0 : 1; }
-
-// Without a window there is no rectangle to measure against: the cursor then reads as the
-// bottom-left render pixel.
-int GetMouseX(PlatformHandle window) {
-  int px = 0, py = 0;
-  PlatformRect rect;
-  if (!PlatformGetWindowRect(window, &rect) || rect.right == rect.left) return 0;
-  PlatformGetCursorPos(&px, &py);
-  float f = static_cast<float>(px - rect.left) / static_cast<float>(rect.right - rect.left) *
-            static_cast<float>(RenderWidth);
-  if (f < 0) return 0;
-  if (f > static_cast<float>(RenderWidth - 1)) return RenderWidth - 1;
-  return static_cast<int>(f);
-}
-
-int GetMouseY(PlatformHandle window) {
-  int px = 0, py = 0;
-  PlatformRect rect;
-  if (!PlatformGetWindowRect(window, &rect) || rect.bottom == rect.top) return 0;
-  PlatformGetCursorPos(&px, &py);
-  float f = static_cast<float>(rect.bottom - py) / static_cast<float>(rect.bottom - rect.top) *
-            static_cast<float>(RenderHeight);
-  if (f < 0) return 0;
-  if (f > static_cast<float>(RenderHeight - 1)) return RenderHeight - 1;
-  return static_cast<int>(f);
-}
 
 namespace {
 
