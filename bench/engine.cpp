@@ -15,12 +15,12 @@
 #include <cstdlib>
 #include <vector>
 
-#include "data/data.h"
 #include "frame/frame.h"
 #include "input/input.h"
 #include "overlay/overlay.h"
 #include "platform/headless/headless.h"
 #include "shell/shell.h"
+#include "textures/textures.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 #include "frame/frame.h"
 #include "game/console.h"
 #include "platform/platform.h"
+#include "textures/textures.h"
 
-uint32_t TextureSlotCount = 3100;
 int32_t UnitCapacity = 3000;
 int32_t KindCapacity = 230000;
 int32_t RoomGridSide = 30;
@@ -137,7 +137,7 @@ void InitGameData() {
   size_t gridCells = static_cast<size_t>(CellsPerLevel) * MapLevels;
   WorldGrid = AllocateZeroed<uint8_t>(gridCells);
   OverlayGrid = AllocateZeroed<uint8_t>(gridCells);
-  TextureSlotTable = AllocateZeroed<TextureSlot>(TextureSlotCount);
+  AllocateTextureSlots();
   UnitTable = AllocateZeroed<UnitRecord>(UnitCapacity);
   KindTable = AllocateZeroed<KindRecord>(KindCapacity);
   PathSearchState = AllocateZeroed<PathSearch>(1);

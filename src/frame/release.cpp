@@ -8,6 +8,7 @@
 #include "engine/engine.h"
 #include "frame/frame.h"
 #include "game/console.h"
+#include "textures/textures.h"
 
 namespace {
 
@@ -37,12 +38,6 @@ void ReleasePathSearch() {
   Release(state.workBlockA);
   Release(state.workBlockB);
   Release(PathSearchState);
-}
-
-void ReleaseTextureSlots() {
-  if (!TextureSlotTable) return;
-  for (uint32_t slot = 0; slot < TextureSlotCount; ++slot) Release(TextureSlotTable[slot].pixels);
-  Release(TextureSlotTable);
 }
 
 void ReleaseConsoleTokens() {

@@ -10,6 +10,7 @@
 #include "input/input.h"
 #include "overlay/overlay.h"
 #include "shell/shell.h"
+#include "textures/textures.h"
 
 int32_t QuitRequested = 0;
 int32_t FrameCounter = 0;

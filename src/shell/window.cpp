@@ -4,11 +4,11 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "data/data.h"
 #include "frame/frame.h"
 #include "input/input.h"
 #include "overlay/overlay.h"
 #include "shell/shell.h"
+#include "textures/textures.h"
 
 PlatformHandle InstanceHandle = nullptr;
 PlatformHandle DeviceContext = nullptr;

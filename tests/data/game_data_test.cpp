@@ -6,7 +6,7 @@
 
 #include "data/data.h"
 #include "frame/frame.h"
-#include "tests/data/bmp_test_files.h"
+#include "tests/textures/bmp_test_files.h"
 
 using namespace bmp_test;
 

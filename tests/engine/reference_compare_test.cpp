@@ -15,13 +15,13 @@
 #include <vector>
 
 #include "base/base.h"
-#include "data/data.h"
 #include "engine/engine.h"
 #include "frame/frame.h"
 #include "platform/headless/headless.h"
 #include "shell/shell.h"
 #include "tests/engine/engine_fixture.h"
 #include "tests/engine/reference_renderer.h"
+#include "textures/textures.h"
 
 namespace {
 

@@ -8,7 +8,8 @@
 #include "engine/engine.h"
 #include "frame/frame.h"
 #include "game/console.h"
-#include "tests/data/bmp_test_files.h"
+#include "tests/textures/bmp_test_files.h"
+#include "textures/textures.h"
 
 using namespace bmp_test;
 

@@ -15,6 +15,7 @@
 #include "platform/headless/headless.h"
 #include "shell/shell.h"
 #include "tests/support/saved_globals.h"
+#include "textures/textures.h"
 
 class GamePools {
  public:

@@ -12,6 +12,7 @@
 #include "input/input.h"
 #include "shell/shell.h"
 #include "tests/gl/gl_test_window.h"
+#include "textures/textures.h"
 
 namespace {
 

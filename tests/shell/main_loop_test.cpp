@@ -15,6 +15,7 @@
 #include "input/input.h"
 #include "platform/headless/headless.h"
 #include "shell/shell.h"
+#include "textures/textures.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "data/data.h"
+#include "textures/textures.h"
 
 inline void LoadStartUpPictures() {
   LoadCursorTexture();

@@ -16,7 +16,7 @@
 #include "game/map_files.h"
 #include "platform/platform.h"
 #include "tests/audio/audio_test_support.h"
-#include "tests/data/bmp_test_files.h"
+#include "tests/textures/bmp_test_files.h"
 
 namespace {
 
