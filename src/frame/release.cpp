@@ -4,10 +4,10 @@
 // half way, or a second release, frees nothing twice (free of a null pointer does nothing).
 #include <cstdlib>
 
-#include "data/data.h"
 #include "engine/engine.h"
 #include "frame/frame.h"
 #include "game/console.h"
+#include "game/game_data.h"
 #include "textures/textures.h"
 
 namespace {

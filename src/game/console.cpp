@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "base/base.h"
-#include "data/data.h"
+#include "game/game_data.h"
 #include "game/map_view.h"
 #include "input/input.h"
 #include "overlay/overlay.h"

@@ -8,8 +8,8 @@
 #include <cstring>
 
 #include "base/base.h"
-#include "data/data.h"
 #include "frame/frame.h"
+#include "game/game_data.h"
 #include "overlay/overlay.h"
 #include "platform/platform.h"
 

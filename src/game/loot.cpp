@@ -2,7 +2,7 @@
 #include "game/loot.h"
 
 #include "base/base.h"
-#include "data/data.h"
+#include "game/game_data.h"
 
 namespace {
 

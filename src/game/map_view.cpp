@@ -4,8 +4,8 @@
 #include <cstddef>
 
 #include "base/base.h"
-#include "data/data.h"
 #include "frame/frame.h"
+#include "game/game_data.h"
 #include "overlay/overlay.h"
 
 uint32_t MapViewUnit = 1;

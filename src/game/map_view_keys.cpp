@@ -1,6 +1,6 @@
 // The map view keys: the arrows move the map view cell, keypad + and - step its level.
 #include "base/base.h"
-#include "data/data.h"
+#include "game/game_data.h"
 #include "game/map_view.h"
 #include "input/input.h"
 #include "platform/platform.h"

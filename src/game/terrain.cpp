@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "base/base.h"
-#include "data/data.h"
+#include "game/game_data.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include "game/unit_names.h"
 
 #include "base/base.h"
-#include "data/data.h"
+#include "game/game_data.h"
 #include "overlay/overlay.h"
 
 constexpr int PrefixCount = 76;

@@ -6,8 +6,8 @@
 
 #include <cmath>
 
-#include "data/data.h"
 #include "frame/frame.h"
+#include "game/game_data.h"
 #include "game/map_view.h"
 #include "input/input.h"
 #include "shell/shell.h"

@@ -4,10 +4,10 @@
 
 #include <cstdlib>
 
-#include "data/data.h"
 #include "engine/engine.h"
 #include "frame/frame.h"
 #include "game/console.h"
+#include "game/game_data.h"
 #include "tests/textures/bmp_test_files.h"
 #include "textures/textures.h"
 

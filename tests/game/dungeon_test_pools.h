@@ -8,9 +8,9 @@
 #include <cstring>
 
 #include "base/base.h"
-#include "data/data.h"
 #include "frame/frame.h"
 #include "game/dungeon.h"
+#include "game/game_data.h"
 #include "game/map_view.h"
 #include "platform/headless/headless.h"
 #include "shell/shell.h"

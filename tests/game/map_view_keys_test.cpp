@@ -3,8 +3,8 @@
 
 #include <cstdlib>
 
-#include "data/data.h"
 #include "frame/frame.h"
+#include "game/game_data.h"
 #include "game/map_view.h"
 #include "platform/headless/headless.h"
 #include "tests/support/saved_globals.h"

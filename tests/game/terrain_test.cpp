@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "base/base.h"
-#include "data/data.h"
+#include "game/game_data.h"
 #include "tests/support/windows_rand.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "data/data.h"
+#include "game/game_data.h"
 #include "game/map_view.h"
 #include "platform/headless/headless.h"
 #include "shell/shell.h"

@@ -6,8 +6,8 @@
 
 #include <cstdlib>
 
-#include "data/data.h"
 #include "frame/frame.h"
+#include "game/game_data.h"
 #include "game/world_view.h"
 #include "input/input.h"
 #include "shell/shell.h"

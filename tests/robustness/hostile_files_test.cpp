@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "audio/audio.h"
-#include "data/data.h"
 #include "frame/frame.h"
+#include "game/game_data.h"
 #include "game/map_files.h"
 #include "overlay/overlay.h"
 #include "platform/headless/headless.h"

@@ -8,9 +8,9 @@
 
 #include "audio/audio.h"
 #include "base/base.h"
-#include "data/data.h"
 #include "engine/engine.h"
 #include "frame/frame.h"
+#include "game/game_data.h"
 #include "game/map_view.h"
 #include "input/input.h"
 #include "platform/headless/headless.h"

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "data/data.h"
+#include "game/game_data.h"
 #include "tests/textures/bmp_test_files.h"
 #include "textures/textures.h"
 

@@ -17,10 +17,10 @@
 #include <vector>
 
 #include "base/base.h"
-#include "data/data.h"
 #include "frame/frame.h"
 #include "game/console.h"
 #include "game/dungeon.h"
+#include "game/game_data.h"
 #include "game/map_view.h"
 #include "game/world_view.h"
 #include "input/input.h"

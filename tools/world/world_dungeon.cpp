@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "base/base.h"
-#include "data/data.h"
 #include "frame/frame.h"
 #include "game/dungeon.h"
+#include "game/game_data.h"
 #include "game/map_files.h"
 #include "game/map_view.h"
 #include "shell/shell.h"

@@ -7,7 +7,7 @@
 
 #include "audio/audio.h"
 #include "base/base.h"
-#include "data/data.h"
+#include "game/game_data.h"
 #include "game/item_names.h"
 #include "game/loot.h"
 #include "game/terrain.h"

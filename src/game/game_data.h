@@ -1,11 +1,9 @@
-// Resources and game data: texture slots and the BMP loader with its fixed file lists, the
-// game's pools and tables, the kind table.
+// Game data: the game layer's pools and tables, built once at start-up, and the kind table.
 #pragma once
 
 #include <cstdint>
 
 #include "base/base.h"
-#include "textures/textures.h"
 
 // ---- Configuration (game_data.cpp) ----------------------------------------------------------
 

@@ -5,11 +5,12 @@
 // costs nothing for the many pages the game never reaches, and no pool is cleared a second time.
 // Pools whose contents the game layer defines itself start at zero as well: every run of the
 // program then sees the same bytes.
+#include "game/game_data.h"
+
 #include <bit>
 #include <cmath>
 #include <cstdlib>
 
-#include "data/data.h"
 #include "frame/frame.h"
 #include "game/console.h"
 #include "platform/platform.h"

@@ -1,10 +1,11 @@
+#include "game/game_data.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
 #include <memory>
 
-#include "data/data.h"
 #include "frame/frame.h"
 #include "tests/textures/bmp_test_files.h"
 
