@@ -7,11 +7,11 @@
 #include <cstring>
 
 #include "base/base.h"
+#include "frame/frame.h"
 #include "game/game_data.h"
 #include "game/map_view.h"
 #include "input/input.h"
 #include "overlay/overlay.h"
-#include "shell/shell.h"
 
 int32_t ConsoleVisible = 0;
 int32_t CommandReady = 0;
@@ -122,6 +122,12 @@ void InitConsole() {
     ConsoleTokens[i] = static_cast<char*>(std::malloc(TokenBufferSize));
     ConsoleTokens[i][0] = 0;
   }
+}
+
+void ReleaseConsoleTokens() {
+  if (!ConsoleTokens) return;
+  for (int token = 0; token < ConsoleTokenCount; ++token) ReleaseBlock(ConsoleTokens[token]);
+  ReleaseBlock(ConsoleTokens);
 }
 
 void LineEditor(int32_t x, int32_t y, int32_t maxLength, const char* prompt) {

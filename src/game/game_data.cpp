@@ -251,3 +251,47 @@ void DeriveKindRecords() {
   CopyKind(9002, 6200);
   CopyKind(9003, 6316);
 }
+
+namespace {
+
+void ReleasePathSearch() {
+  if (!PathSearchState) return;
+  PathSearch& state = *PathSearchState;
+  ReleaseBlock(state.nodeX);
+  ReleaseBlock(state.nodeY);
+  ReleaseBlock(state.parent);
+  ReleaseBlock(state.nodeFlag);
+  ReleaseBlock(state.cost);
+  ReleaseBlock(state.nodeAtCell);
+  ReleaseBlock(state.unitWorkA);
+  ReleaseBlock(state.unitWorkB);
+  ReleaseBlock(state.pathX);
+  ReleaseBlock(state.pathY);
+  ReleaseBlock(state.unitWorkC);
+  ReleaseBlock(state.lastPathStep);
+  ReleaseBlock(state.unitWorkD);
+  ReleaseBlock(state.reachedMarks);
+  ReleaseBlock(state.workBlockA);
+  ReleaseBlock(state.workBlockB);
+  ReleaseBlock(PathSearchState);
+}
+
+}  // namespace
+
+void ReleaseWorldGrids() {
+  ReleaseBlock(HeightMap);
+  ReleaseBlock(WorldGrid);
+  ReleaseBlock(OverlayGrid);
+}
+
+void ReleaseGameTables() {
+  ReleaseBlock(UnitTable);
+  ReleaseBlock(KindTable);
+  ReleasePathSearch();
+  ReleaseBlock(FirstRoomOfLevel);
+  ReleaseBlock(EndRoomOfLevel);
+  ReleaseBlock(RoomScratch);
+  ReleaseBlock(RoomTable);
+  ReleaseBlock(SineTable);
+  ReleaseBlock(CosineTable);
+}

@@ -115,6 +115,12 @@ void InitTerrainCosts();
 void InitTrigTables();
 void InitDungeonPools();
 void DeriveKindRecords();
+// Release at exit, each pointer cleared once its block is freed; a pool never allocated is
+// skipped.
+void ReleaseWorldGrids();  // the HeightMap, the WorldGrid, the OverlayGrid
+// The UnitTable, the KindTable, the path search (its arrays, then the record), the dungeon pools,
+// the SineTable and the CosineTable.
+void ReleaseGameTables();
 
 // ---- Kind table (kind_table.cpp) ------------------------------------------------------------
 

@@ -10,7 +10,7 @@
 #include "game/game_data.h"
 #include "game/map_view.h"
 #include "input/input.h"
-#include "shell/shell.h"
+#include "textures/textures.h"
 
 float ViewYaw = 0.0f;
 float ViewPitch = 0.0f;

@@ -13,7 +13,6 @@
 #include "textures/textures.h"
 
 int32_t QuitRequested = 0;
-int32_t FrameCounter = 0;
 float MouseScale = 3.0f;
 float ViewAngleA = 0.0f, ViewAngleB = 0.0f, ViewAngleC = 0.0f;
 

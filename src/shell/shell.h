@@ -8,7 +8,6 @@
 // ---- Start-up and main loop (main_loop.cpp) -------------------------------------------------
 
 extern int32_t QuitRequested;  // 0; the loop ends when non-zero (Escape, window close request)
-extern int32_t FrameCounter;   // 0; +1 at the end of every pass; Space sets it to 0
 extern float MouseScale;       // 3.0; mouse pixels to view degrees; keys 1, 2, 3 set 1, 2, 3
 extern float ViewAngleA, ViewAngleB, ViewAngleC;  // the camera angles of the current pass
 
@@ -23,22 +22,31 @@ void DrawSceneObjects();  // transform and draw ids 1 .. LastObjectId
 void DrawOverlayLines();
 void ShutDown();
 
+// ---- The pools, in the program's order (pools.cpp) ------------------------------------------
+
+// The depth and mask buffers (frame/), then the scene pools (engine/).
+void AllocateEnginePools();
+// The same, released in the same order.
+void ReleaseEnginePools();
+// The frame and read-back buffers, the grids, the texture slots, the game tables, the console's
+// token buffers: what start-up built for the game data, with the screen buffers it sized.
+void ReleaseGameData();
+
 // ---- Window and GL context (window.cpp) -----------------------------------------------------
+//
+// The window is WindowHandle (input/input.h); its device context and the display scale, which
+// presentation uses, are DeviceContext and DisplayScale (frame/frame.h).
 
 extern PlatformHandle InstanceHandle;
-extern PlatformHandle DeviceContext;
 extern PlatformHandle RenderingContext;
-extern int32_t Fullscreen;    // 0
-extern int32_t DisplayScale;  // window size and pixel zoom factor; start-up sets 2
+extern int32_t Fullscreen;  // 0
 extern PlatformMessage MessageRecord;
-extern uint32_t GLTextureNames[32];
 extern PixelFormatRequest PixelFormat;
 
 int CreateRenderWindow(const char* title, int width, int height, int bits, int fullscreen);
 void DestroyRenderWindow();
 int InitGlState();
 void SetGlViewport(int width, int height);
-int UploadCubeTextures();
 int PumpMessage();
 int OpenMainWindow();
 void HandleWindowKeys();

@@ -37,3 +37,8 @@ void AllocateTextureSlots();
 void ReleaseTextureSlots();
 // Replaces the table by a zeroed one of count entries; the old table's images go with it.
 void ResizeTextureSlots(uint32_t count);
+
+// OpenGL texture names (cube_textures.cpp): 32 made when the GL state is set up, names 0 .. 6
+// holding the cube slots 1200 .. 1206 where those have a square or taller image.
+extern uint32_t GLTextureNames[32];
+int UploadCubeTextures();

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "frame/frame.h"
+#include "shell/shell.h"
 #include "tests/textures/bmp_test_files.h"
 
 using namespace bmp_test;

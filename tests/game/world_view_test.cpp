@@ -4,10 +4,10 @@
 
 #include <cstdlib>
 
+#include "frame/frame.h"
 #include "game/game_data.h"
 #include "game/map_view.h"
 #include "platform/headless/headless.h"
-#include "shell/shell.h"
 
 namespace {
 

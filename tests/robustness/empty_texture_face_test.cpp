@@ -13,6 +13,7 @@
 
 #include "engine/engine.h"
 #include "frame/frame.h"
+#include "shell/shell.h"
 #include "tests/textures/bmp_test_files.h"
 #include "textures/textures.h"
 

@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/frame.h"
 #include "game/map_view.h"
 #include "input/input.h"
 #include "platform/headless/headless.h"
