@@ -11,8 +11,8 @@ extern int32_t QuitRequested;  // 0; the loop ends when non-zero (Escape, window
 extern float MouseScale;       // 3.0; mouse pixels to view degrees; keys 1, 2, 3 set 1, 2, 3
 extern float ViewAngleA, ViewAngleB, ViewAngleC;  // the camera angles of the current pass
 
-// The whole program: start-up, the loop until QuitRequested, exit. Returns the exit status.
-int ProgramMain();
+// The whole program, ProgramMain (declared by the seam, platform/platform.h, for the backends'
+// entry points), runs StartUp, RunLoopPass until QuitRequested, ShutDown, and returns 0.
 void StartUp();
 void BuildDemoScene();  // the seven boxes, the grid, the random triangles and the lights
 void RunLoopPass();     // one pass of the main loop, from ClearFrame to FrameCounter += 1
