@@ -164,15 +164,19 @@ void DrawOverlayLines() {
   DrawSmallText(12, 70, 255, 255, 0);
 }
 
-void RunLoopPass() {
+void DrawPass(bool withLoopKeys) {
   ClearFrame();
   ClearDepth();
-  HandleLoopKeys();
+  if (withLoopKeys) HandleLoopKeys();
   ComputeViewAngles();
   DrawSceneObjects();
   for (int32_t i = 1; i <= LightCount; ++i) DrawLightLabel(i);
   DrawOverlayLines();
   DrawMouseCursor();
+}
+
+void RunLoopPass() {
+  DrawPass(/*withLoopKeys=*/true);
   PresentFrame();
   HandleWindowKeys();
   UpdateMapViewKeys(2);

@@ -17,6 +17,11 @@ void StartUp();
 void BuildDemoScene();  // the seven boxes, the grid, the random triangles and the lights
 void RunLoopPass();     // one pass of the main loop, from ClearFrame to FrameCounter += 1
 void HandleLoopKeys();  // the key table of the loop (step 2 of a pass)
+// The drawing steps of a pass: clear the frame and depth buffers, act on the loop's keys (only
+// withLoopKeys), compute the camera angles, draw the objects, label the lights, draw the overlay
+// lines and the cursor. The main loop's pass draws with its keys; vaultrun-snapshot and
+// bench-engine set the scene themselves and draw without them.
+void DrawPass(bool withLoopKeys);
 void ComputeViewAngles();
 void DrawSceneObjects();  // transform and draw ids 1 .. LastObjectId
 void DrawOverlayLines();
