@@ -1,5 +1,6 @@
-// Frame buffers and presentation: the render size, the screen-sized colour, depth and mask
-// buffers, their per-frame clearing, presenting a frame through OpenGL, and release at exit.
+// Frame buffers and presentation: setting the render size, the screen-sized colour, depth and
+// mask buffers with their per-frame clearing and their release, presenting a frame through
+// OpenGL.
 #pragma once
 
 #include <cstdint>
@@ -19,7 +20,7 @@ constexpr double DepthClearValue = -1000000.0;
 extern PlatformHandle DeviceContext;  // null
 extern int32_t DisplayScale;          // 1; start-up sets 2
 // Frames drawn: the main loop adds 1 at the end of every pass and Space sets it to 0; the world
-// view paces its steps by it.
+// view paces its steps and the console its cursor by it.
 extern int32_t FrameCounter;  // 0
 
 // Sets RenderWidth and RenderHeight and allocates the frame and read-back buffers at that size.
