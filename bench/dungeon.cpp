@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "data/data.h"
+#include "base/base.h"
 #include "frame/frame.h"
-#include "shell/runtime.h"
+#include "game/game_data.h"
 
 namespace {
 

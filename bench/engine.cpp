@@ -15,11 +15,13 @@
 #include <cstdlib>
 #include <vector>
 
-#include "data/data.h"
 #include "frame/frame.h"
+#include "input/input.h"
 #include "overlay/overlay.h"
 #include "platform/headless/headless.h"
 #include "shell/shell.h"
+#include "textures/textures.h"
+#include "tools/common/cursor.h"
 
 namespace {
 
@@ -54,26 +56,6 @@ void StartOnce() {
   GiveSlotABrickPicture(BrickSlot);
 }
 
-// The cursor on the screen pixel that reads back as render pixel (x, y): the window is twice
-// the render size, so the second screen pixel of each render pixel, counted from the bottom for
-// rows.
-void PlaceCursor(int x, int y) {
-  PlatformRect rect;
-  if (!HeadlessWindowRect(&rect)) return;
-  HeadlessCursorX = rect.left + (2 * x + 1) * (rect.right - rect.left) / (2 * RenderWidth);
-  HeadlessCursorY = rect.bottom - (2 * y + 1) * (rect.bottom - rect.top) / (2 * RenderHeight);
-}
-
-void DrawFrame() {
-  ClearFrame();
-  ClearDepth();
-  ComputeViewAngles();
-  DrawSceneObjects();
-  for (int32_t i = 1; i <= LightCount; ++i) DrawLightLabel(i);
-  DrawOverlayLines();
-  DrawMouseCursor();
-}
-
 // args: last object id, coarse fill (0/1), mouse x, mouse y
 void BM_Frame(benchmark::State& state) {
   StartOnce();
@@ -85,19 +67,19 @@ void BM_Frame(benchmark::State& state) {
   LightingEnabled = 1;
   CoarseFillEnabled = static_cast<int32_t>(state.range(1));
   WireframeEnabled = 1;
-  PlaceCursor(static_cast<int>(state.range(2)), static_cast<int>(state.range(3)));
-  if (GetMouseX(WindowHandle) != state.range(2) || GetMouseY(WindowHandle) != state.range(3)) {
+  if (!PlaceCursorOnRenderPixel(static_cast<int>(state.range(2)),
+                                static_cast<int>(state.range(3)))) {
     state.SkipWithError("the cursor does not read back as the wanted render pixel");
     return;
   }
 
   uint64_t steps = 0;
   SpanStepCounter = &steps;
-  DrawFrame();
+  DrawPass(/*withLoopKeys=*/false);
   SpanStepCounter = nullptr;
 
   for (auto _ : state) {
-    DrawFrame();
+    DrawPass(/*withLoopKeys=*/false);
     benchmark::DoNotOptimize(FrameBuffer[0]);
     benchmark::ClobberMemory();
   }
@@ -125,8 +107,8 @@ void BM_FrameMouseMoving(benchmark::State& state) {
   WireframeEnabled = 1;
   int frame = 0;
   for (auto _ : state) {
-    PlaceCursor(60 + frame % 200, 100);
-    DrawFrame();
+    PlaceCursorOnRenderPixel(60 + frame % 200, 100);
+    DrawPass(/*withLoopKeys=*/false);
     benchmark::DoNotOptimize(FrameBuffer[0]);
     benchmark::ClobberMemory();
     ++frame;

@@ -19,8 +19,8 @@
 #include <string>
 #include <vector>
 
-#include "data/data.h"
 #include "frame/frame.h"
+#include "game/game_data.h"
 #include "platform/headless/headless.h"
 #include "shell/shell.h"
 

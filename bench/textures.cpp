@@ -3,6 +3,8 @@
 // Run from the build folder, it loads the program's own pictures. Where they are missing (fewer
 // than 200 slots fill), it writes a stand-in set into a scratch folder and loads that instead:
 // 16 x 16 tiles and creatures, 32 x 32 items, 64 x 64 cube textures, a 320 x 240 title.
+#include "textures/textures.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -13,7 +15,6 @@
 #include <string>
 #include <vector>
 
-#include "data/data.h"
 #include "tests/support/start_up_pictures.h"
 
 namespace fs = std::filesystem;

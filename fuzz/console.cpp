@@ -13,9 +13,10 @@
 
 #include <cstring>
 
-#include "data/data.h"
 #include "frame/frame.h"
 #include "fuzz/fuzz_support.h"
+#include "game/game_data.h"
+#include "game/map_view.h"
 #include "platform/headless/headless.h"
 #include "shell/shell.h"
 

@@ -10,8 +10,8 @@
 #include <cstring>
 #include <string>
 
-#include "data/data.h"
 #include "fuzz/fuzz_support.h"
+#include "textures/textures.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <cstring>
 #include <string>
 
-#include "data/data.h"
 #include "fuzz/fuzz_support.h"
+#include "game/game_data.h"
 #include "game/map_files.h"
 
 namespace {

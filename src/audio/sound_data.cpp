@@ -2,7 +2,7 @@
 #include <cmath>
 
 #include "audio/audio.h"
-#include "shell/runtime.h"
+#include "base/base.h"
 
 namespace {
 

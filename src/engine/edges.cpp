@@ -6,9 +6,9 @@
 #include <cmath>
 #include <cstring>
 
-#include "data/data.h"
 #include "engine/engine.h"
 #include "frame/frame.h"
+#include "textures/textures.h"
 
 FaceCorner CornerA, CornerB, CornerC, CornerD;
 EdgeList LeftEdge, RightEdge;

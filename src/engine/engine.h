@@ -53,6 +53,10 @@ extern int32_t NextObjectId;     // 1
 extern int32_t LastObjectId;     // 1
 extern int32_t LightCount;       // 0
 
+// The three pools at their full capacities, and their release (each pointer cleared).
+void AllocateScenePools();
+void ReleaseScenePools();
+
 // ---- Object construction (construction.cpp) -------------------------------------------------
 
 struct Vec3 {

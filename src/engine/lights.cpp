@@ -1,7 +1,7 @@
 // Lights: the on-screen label of each live light.
+#include "base/base.h"
 #include "engine/engine.h"
 #include "overlay/overlay.h"
-#include "shell/runtime.h"
 
 namespace {
 

@@ -23,10 +23,10 @@
 #include <emmintrin.h>
 #endif
 
-#include "data/data.h"
 #include "engine/engine.h"
 #include "engine/shade_blend.h"
 #include "frame/frame.h"
+#include "textures/textures.h"
 
 int32_t FlatColour[3] = {0, 0, 0};
 uint64_t* SpanStepCounter = nullptr;

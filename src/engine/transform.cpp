@@ -5,9 +5,9 @@
 // point back. Every rounding to single precision below is part of the result.
 #include <cmath>
 
+#include "base/base.h"
 #include "engine/engine.h"
-#include "shell/runtime.h"
-#include "shell/shell.h"
+#include "input/input.h"
 
 float CameraOffset[3] = {0, 0, 0};
 float ViewDistance = 0.0f;

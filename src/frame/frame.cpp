@@ -6,15 +6,13 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "engine/engine.h"
-#include "shell/shell.h"
-
-int32_t RenderWidth = 0;
-int32_t RenderHeight = 0;
 uint8_t* FrameBuffer = nullptr;
 uint8_t* ReadbackBuffer = nullptr;
 double* DepthBuffer = nullptr;
 uint32_t* LineMaskBuffer = nullptr;
+PlatformHandle DeviceContext = nullptr;
+int32_t DisplayScale = 1;
+int32_t FrameCounter = 0;
 
 void SetRenderSize(int width, int height) {
   RenderWidth = width;
@@ -26,16 +24,21 @@ void SetRenderSize(int width, int height) {
   ReadbackBuffer = static_cast<uint8_t*>(std::malloc(bytes));
 }
 
-void AllocateEnginePools() {
+void AllocateDepthAndMaskBuffers() {
   size_t pixels = static_cast<size_t>(RenderWidth) * RenderHeight;
   DepthBuffer = static_cast<double*>(std::malloc(pixels * sizeof(double)));
   LineMaskBuffer = static_cast<uint32_t*>(std::malloc(pixels * sizeof(uint32_t)));
-  // The scene pools are large and mostly untouched: malloc maps them lazily, so the pages that
-  // no object reaches never cost memory.
-  VertexPool = static_cast<SceneVertex*>(std::malloc(sizeof(SceneVertex) * VertexPoolCapacity));
-  ObjectPool = static_cast<SceneObject*>(std::malloc(sizeof(SceneObject) * ObjectPoolCapacity));
-  LightTable = static_cast<SceneLight*>(std::malloc(sizeof(SceneLight) * LightTableCapacity));
   std::memset(LineMaskBuffer, 0, pixels * sizeof(uint32_t));
+}
+
+void ReleaseDepthAndMaskBuffers() {
+  ReleaseBlock(DepthBuffer);
+  ReleaseBlock(LineMaskBuffer);
+}
+
+void ReleaseScreenBuffers() {
+  ReleaseBlock(FrameBuffer);
+  ReleaseBlock(ReadbackBuffer);
 }
 
 void ClearFrame() {

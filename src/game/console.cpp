@@ -6,10 +6,12 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "data/data.h"
+#include "base/base.h"
+#include "frame/frame.h"
+#include "game/game_data.h"
+#include "game/map_view.h"
+#include "input/input.h"
 #include "overlay/overlay.h"
-#include "shell/runtime.h"
-#include "shell/shell.h"
 
 int32_t ConsoleVisible = 0;
 int32_t CommandReady = 0;
@@ -40,9 +42,7 @@ int32_t Clamp(int32_t value, int32_t low, int32_t high) {
 // deepest one) is left alone.
 void SetPlayerCell(int dx, int dy, int dz, uint8_t code) {
   const UnitRecord& player = UnitTable[1];
-  int64_t index = static_cast<int64_t>(player.x + dx) +
-                  static_cast<int64_t>(player.y + dy) * MapSide +
-                  static_cast<int64_t>(player.level + dz) * MapSide * MapSide;
+  int64_t index = WorldCellIndex(player.x + dx, player.y + dy, player.level + dz);
   int64_t cells = static_cast<int64_t>(MapSide) * MapSide * MapLevels;
   if (index >= 0 && index < cells) WorldGrid[index] = code;
 }
@@ -74,7 +74,7 @@ void Teleport() {
   int32_t x = Clamp(ParseCommandNumber(ConsoleTokens[1]), 1, MapSide - 2);
   int32_t y = Clamp(ParseCommandNumber(ConsoleTokens[2]), 1, MapSide - 2);
   int32_t z = Clamp(ParseCommandNumber(ConsoleTokens[3]), 2, MapLevels - 2);
-  if (WorldGrid[x + y * MapSide + z * MapSide * MapSide] == 61) return;  // rock
+  if (WorldGrid[WorldCellIndex(x, y, z)] == 61) return;  // rock
   UnitRecord& player = UnitTable[1];
   player.x = static_cast<uint16_t>(x);
   player.y = static_cast<uint16_t>(y);
@@ -122,6 +122,12 @@ void InitConsole() {
     ConsoleTokens[i] = static_cast<char*>(std::malloc(TokenBufferSize));
     ConsoleTokens[i][0] = 0;
   }
+}
+
+void ReleaseConsoleTokens() {
+  if (!ConsoleTokens) return;
+  for (int token = 0; token < ConsoleTokenCount; ++token) ReleaseBlock(ConsoleTokens[token]);
+  ReleaseBlock(ConsoleTokens);
 }
 
 void LineEditor(int32_t x, int32_t y, int32_t maxLength, const char* prompt) {

@@ -13,5 +13,6 @@ extern char** ConsoleTokens;  // ConsoleTokenCount buffers of 256 bytes
 extern int32_t ScreenSaverFlag;
 
 void InitConsole();
+void ReleaseConsoleTokens();  // the token buffers, then their table
 void LineEditor(int32_t x, int32_t y, int32_t maxLength, const char* prompt);
 void CommandConsole();

@@ -7,11 +7,11 @@
 #include <cstddef>
 #include <cstring>
 
-#include "data/data.h"
+#include "base/base.h"
 #include "frame/frame.h"
+#include "game/game_data.h"
 #include "overlay/overlay.h"
 #include "platform/platform.h"
-#include "shell/runtime.h"
 
 int32_t DungeonStyle = 38;
 int32_t MaxPlacementAttempts = 1000000;
@@ -133,11 +133,9 @@ bool OnMap(int64_t x, int64_t y, int64_t level) {
   return x >= 0 && x < MapSide && y >= 0 && y < MapSide && level >= 0 && level < MapLevels;
 }
 
-size_t CellIndex(int64_t x, int64_t y, int64_t level) {
-  return static_cast<size_t>(x + y * MapSide + level * CellsPerLevel);
+uint8_t& Cell(int64_t x, int64_t y, int64_t level) {
+  return WorldGrid[WorldCellIndex(x, y, level)];
 }
-
-uint8_t& Cell(int64_t x, int64_t y, int64_t level) { return WorldGrid[CellIndex(x, y, level)]; }
 
 int CheckAreaWide(int64_t x0, int64_t y0, int64_t x1, int64_t y1, int64_t level, int32_t code) {
   for (int64_t y = y0; y <= y1; ++y)
@@ -179,7 +177,8 @@ void CarveScratch(uint8_t specialCode, bool markOverlay) {
       int64_t x = int64_t{RoomOriginX} + c, y = int64_t{RoomOriginY} + r;
       if (!OnMap(x, y, RoomLevel)) continue;
       Cell(x, y, RoomLevel) = value == ScratchFloor ? Floor : specialCode;
-      if (markOverlay && OverlayGrid) OverlayGrid[CellIndex(x, y, RoomLevel)] = OverlayReserved;
+      if (markOverlay && OverlayGrid)
+        OverlayGrid[WorldCellIndex(x, y, RoomLevel)] = OverlayReserved;
     }
   }
 }

@@ -1,7 +1,7 @@
 // Item names: a pure lookup from kind id to a constant string; nothing is allocated.
 #include "game/item_names.h"
 
-#include "data/data.h"
+#include "game/game_data.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // Container loot: rolls by tier, armour pieces drawn only for a slot that can take them.
 #include "game/loot.h"
 
-#include "data/data.h"
-#include "shell/runtime.h"
+#include "base/base.h"
+#include "game/game_data.h"
 
 namespace {
 

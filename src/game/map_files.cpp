@@ -1,7 +1,7 @@
 // Overworld map files.
 #include "game/map_files.h"
 
-#include "data/data.h"
+#include "game/game_data.h"
 #include "overlay/overlay.h"
 #include "platform/platform.h"
 

@@ -3,11 +3,10 @@
 
 #include <cstddef>
 
-#include "data/data.h"
+#include "base/base.h"
 #include "frame/frame.h"
+#include "game/game_data.h"
 #include "overlay/overlay.h"
-#include "shell/runtime.h"
-#include "shell/shell.h"
 
 uint32_t MapViewUnit = 1;
 
@@ -33,7 +32,7 @@ void DrawTiles() {
   for (int32_t c = 0; c < ViewColumns(); ++c) {
     for (int32_t r = 0; r < ViewRows(); ++r) {
       int64_t x = int64_t{MapViewColumn} + c, y = int64_t{MapViewRow} + r;
-      int64_t cell = x + y * MapSide + int64_t{MapViewLevel} * CellsPerLevel;
+      int64_t cell = WorldCellIndex(x, y, MapViewLevel);
       if (!CellInGrid(cell)) continue;
       int32_t slot = MapTileSlot(WorldGrid[cell], MapViewLevel);
       if (slot != NoPicture) DrawSlotImage(TileSize * c, TileSize * r, static_cast<uint32_t>(slot));

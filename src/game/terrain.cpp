@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "data/data.h"
-#include "shell/runtime.h"
+#include "base/base.h"
+#include "game/game_data.h"
 
 namespace {
 
@@ -71,7 +71,7 @@ void HeightToLand(int32_t x, int32_t y, int32_t level) {
                  : h <= 15 ? LandHills
                  : h <= 18 ? LandMountain
                            : LandHighMountain;
-  WorldGrid[x + y * MapSide + static_cast<size_t>(level) * CellsPerLevel] = code;
+  WorldGrid[WorldCellIndex(x, y, level)] = code;
 }
 
 void GenerateOverworld(const uint8_t cornerHeights[4], float roughness, float maxHeight) {

@@ -1,9 +1,9 @@
 // Unit names: a random syllable triple that no unit holds yet, formatted on request.
 #include "game/unit_names.h"
 
-#include "data/data.h"
+#include "base/base.h"
+#include "game/game_data.h"
 #include "overlay/overlay.h"
-#include "shell/runtime.h"
 
 constexpr int PrefixCount = 76;
 constexpr int MiddleCount = 39;

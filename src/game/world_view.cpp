@@ -6,9 +6,11 @@
 
 #include <cmath>
 
-#include "data/data.h"
 #include "frame/frame.h"
-#include "shell/shell.h"
+#include "game/game_data.h"
+#include "game/map_view.h"
+#include "input/input.h"
+#include "textures/textures.h"
 
 float ViewYaw = 0.0f;
 float ViewPitch = 0.0f;
@@ -24,7 +26,7 @@ constexpr float WalkPacing = 30.0f;
 
 bool Solid(int x, int y, int z) {
   if (x < 0 || x >= MapSide || y < 0 || y >= MapSide || z < 0 || z >= MapLevels) return false;
-  return WorldGrid[x + y * MapSide + z * CellsPerLevel] == SolidCode;
+  return WorldGrid[WorldCellIndex(x, y, z)] == SolidCode;
 }
 
 bool SolidAt(float dx, float dy, float dz) { return CellAt(dx, dy, dz) == SolidCode; }
@@ -101,8 +103,7 @@ int CellAt(float dx, float dy, float dz) {
   double z = player.level + std::floor(static_cast<double>(dz));
   // Also rejects not-a-number offsets: every comparison with NaN fails.
   if (!(x >= 0 && x < MapSide && y >= 0 && y < MapSide && z >= 0 && z < MapLevels)) return 0;
-  return WorldGrid[static_cast<int>(x) + static_cast<int>(y) * MapSide +
-                   static_cast<int>(z) * CellsPerLevel];
+  return WorldGrid[WorldCellIndex(static_cast<int>(x), static_cast<int>(y), static_cast<int>(z))];
 }
 
 int PushOutOfWalls(float a, float b, float c) {

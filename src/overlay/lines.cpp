@@ -3,8 +3,8 @@
 #include <cstdint>
 
 #include "frame/frame.h"
+#include "input/input.h"
 #include "overlay/overlay.h"
-#include "shell/shell.h"
 
 namespace {
 

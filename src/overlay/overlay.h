@@ -1,5 +1,5 @@
 // Text and 2D overlay: formatting into the shared text buffer, bitmap fonts, the pixel write,
-// lines and the drawn mouse cursor.
+// lines, the drawn mouse cursor and slot pictures.
 #pragma once
 
 #include <cstddef>
@@ -40,3 +40,8 @@ void DrawLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1, uint8_t red, uint8
 void DrawRectOutline(int32_t x0, int32_t y0, int32_t x1, int32_t y1, uint8_t red, uint8_t green,
                      uint8_t blue);
 void DrawMouseCursor();
+
+// A slot's picture with its first row on line y (slot_images.cpp), every pixel, or without the
+// pixels of the key colour (255, 0, 246) and black; an empty or unknown slot draws nothing.
+void DrawSlotImage(int32_t x, int32_t y, uint32_t slot);
+void DrawSlotImageKeyed(int32_t x, int32_t y, uint32_t slot);

@@ -16,6 +16,12 @@
 typedef void* PlatformHandle;
 
 // ---------------------------------------------------------------------------------------------
+// The program, as a backend's entry point starts it (WinMain on Windows; main elsewhere is the
+// shell's own). The shell defines it: start-up, the loop until quit, exit; the exit status.
+
+int ProgramMain();
+
+// ---------------------------------------------------------------------------------------------
 // Module, clock, pauses
 
 PlatformHandle PlatformModuleHandle();  // GetModuleHandleA(NULL)

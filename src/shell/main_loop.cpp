@@ -5,15 +5,17 @@
 #include <string>
 
 #include "audio/audio.h"
-#include "data/data.h"
+#include "base/base.h"
 #include "engine/engine.h"
 #include "frame/frame.h"
+#include "game/game_data.h"
+#include "game/map_view.h"
+#include "input/input.h"
 #include "overlay/overlay.h"
-#include "shell/runtime.h"
 #include "shell/shell.h"
+#include "textures/textures.h"
 
 int32_t QuitRequested = 0;
-int32_t FrameCounter = 0;
 float MouseScale = 3.0f;
 float ViewAngleA = 0.0f, ViewAngleB = 0.0f, ViewAngleC = 0.0f;
 
@@ -189,15 +191,19 @@ void DrawOverlayLines() {
   DrawSmallText(12, 70, 255, 255, 0);
 }
 
-void RunLoopPass() {
+void DrawPass(bool withLoopKeys) {
   ClearFrame();
   ClearDepth();
-  HandleLoopKeys();
+  if (withLoopKeys) HandleLoopKeys();
   ComputeViewAngles();
   DrawSceneObjects();
   for (int32_t i = 1; i <= LightCount; ++i) DrawLightLabel(i);
   DrawOverlayLines();
   DrawMouseCursor();
+}
+
+void RunLoopPass() {
+  DrawPass(/*withLoopKeys=*/true);
   PresentFrame();
   HandleWindowKeys();
   UpdateMapViewKeys(2);

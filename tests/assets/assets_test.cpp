@@ -16,9 +16,9 @@
 #include <string>
 #include <vector>
 
-#include "data/data.h"
-#include "tests/data/bmp_test_files.h"
 #include "tests/support/start_up_pictures.h"
+#include "tests/textures/bmp_test_files.h"
+#include "textures/textures.h"
 
 namespace fs = std::filesystem;
 

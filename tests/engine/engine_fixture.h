@@ -10,11 +10,11 @@
 #include <cstring>
 #include <vector>
 
-#include "data/data.h"
 #include "engine/engine.h"
 #include "frame/frame.h"
 #include "platform/headless/headless.h"
 #include "tests/support/saved_globals.h"
+#include "textures/textures.h"
 
 class EngineTest : public ::testing::Test {
  protected:

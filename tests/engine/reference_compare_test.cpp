@@ -14,14 +14,14 @@
 #include <utility>
 #include <vector>
 
-#include "data/data.h"
+#include "base/base.h"
 #include "engine/engine.h"
 #include "frame/frame.h"
 #include "platform/headless/headless.h"
-#include "shell/runtime.h"
 #include "shell/shell.h"
 #include "tests/engine/engine_fixture.h"
 #include "tests/engine/reference_renderer.h"
+#include "textures/textures.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "base/base.h"
 #include "frame/frame.h"
 #include "overlay/overlay.h"
-#include "shell/runtime.h"
 
 namespace Reference {
 

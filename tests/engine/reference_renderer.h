@@ -14,8 +14,8 @@
 #include <cstdint>
 #include <string>
 
-#include "data/data.h"
 #include "engine/engine.h"
+#include "textures/textures.h"
 
 namespace Reference {
 

@@ -5,12 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
-
-#include "engine/engine.h"
-#include "tests/support/saved_globals.h"
 
 namespace {
 
@@ -104,36 +100,6 @@ TEST_F(FrameTest, CompositeCopiesEveryReadBackPixelButTheKeyColourAtTheRenderSiz
   std::memset(ReadbackBuffer, 40, 640 * 480 * 4);
   CompositeGLFrame();
   for (size_t i = 0; i < 640 * 480 * 4; ++i) ASSERT_EQ(FrameBuffer[i], 9) << "byte " << i;
-}
-
-size_t ResidentBytes() {
-  std::FILE* file = std::fopen("/proc/self/statm", "r");
-  if (!file) return 0;
-  unsigned long size = 0, resident = 0;
-  int read = std::fscanf(file, "%lu %lu", &size, &resident);
-  std::fclose(file);
-  return read == 2 ? resident * 4096ul : 0;
-}
-
-// The pools come at their full sizes (the last record of each is writable) but cost resident
-// memory only for the pages that are used: about 476 MB asked for, a few pages touched.
-TEST_F(FrameTest, EnginePoolsAreFullSizeAndCostOnlyThePagesUsed) {
-  SavedGlobals saved;
-  saved.Save(DepthBuffer, LineMaskBuffer, VertexPool, ObjectPool, LightTable);
-  size_t before = ResidentBytes();
-
-  AllocateEnginePools();
-  for (size_t i = 0; i < Pixels; ++i) ASSERT_EQ(LineMaskBuffer[i], 0u);
-  DepthBuffer[Pixels - 1] = 1.0;
-  VertexPool[VertexPoolCapacity - 1].x = 1.0f;
-  ObjectPool[ObjectPoolCapacity - 1].faces[FacesPerObject - 1].kind = 1;
-  LightTable[LightTableCapacity - 1].range = 1.0f;
-  size_t after = ResidentBytes();
-  if (before != 0 && after != 0) {
-    EXPECT_LT(static_cast<long long>(after) - static_cast<long long>(before), 32ll << 20);
-  }
-
-  ReleaseEnginePools();
 }
 
 }  // namespace

@@ -6,8 +6,9 @@
 #include <cstring>
 #include <string>
 
-#include "data/data.h"
 #include "frame/frame.h"
+#include "game/game_data.h"
+#include "game/map_view.h"
 #include "overlay/overlay.h"
 #include "platform/headless/headless.h"
 #include "shell/shell.h"

@@ -474,9 +474,9 @@ TEST(GenerateDungeon, ProgressShowsEveryPlannedCountAndPauses) {
 
 // What a handful of seeds generate, as FNV-1a hashes of the levels of each call. The values were
 // recorded from this generator after its order of draws had been checked against its
-// description and its grids had agreed, cell for cell, with a second generator written
-// separately from that description; they exist to make any change to the random sequence visible.
-// Correctness is the business of the tests above.
+// description and its grids against a separately written generator, since retired; they exist
+// to make any change to the random sequence visible. Correctness is the business of the tests
+// above.
 TEST(GenerateDungeon, SeedCatalogIsUnchanged) {
   struct Entry {
     uint32_t seed;

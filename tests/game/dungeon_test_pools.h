@@ -7,14 +7,15 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "data/data.h"
+#include "base/base.h"
 #include "frame/frame.h"
 #include "game/dungeon.h"
+#include "game/game_data.h"
 #include "game/map_view.h"
 #include "platform/headless/headless.h"
-#include "shell/runtime.h"
 #include "shell/shell.h"
 #include "tests/support/saved_globals.h"
+#include "textures/textures.h"
 
 class GamePools {
  public:
@@ -93,7 +94,7 @@ class GamePools {
 };
 
 inline uint8_t& GridCell(int32_t x, int32_t y, int32_t level) {
-  return WorldGrid[x + y * MapSide + static_cast<size_t>(level) * CellsPerLevel];
+  return WorldGrid[WorldCellIndex(x, y, level)];
 }
 
 inline int CountCode(int32_t level, uint8_t code) {

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "data/data.h"
+#include "game/game_data.h"
 
 namespace {
 

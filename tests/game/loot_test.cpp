@@ -8,8 +8,8 @@
 #include <tuple>
 #include <vector>
 
-#include "data/data.h"
-#include "shell/runtime.h"
+#include "base/base.h"
+#include "game/game_data.h"
 #include "tests/support/saved_globals.h"
 #include "tests/support/windows_rand.h"
 

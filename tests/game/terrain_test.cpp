@@ -6,8 +6,8 @@
 #include <cstring>
 #include <vector>
 
-#include "data/data.h"
-#include "shell/runtime.h"
+#include "base/base.h"
+#include "game/game_data.h"
 #include "tests/support/windows_rand.h"
 
 namespace {

@@ -4,9 +4,10 @@
 
 #include <cstdlib>
 
-#include "data/data.h"
+#include "frame/frame.h"
+#include "game/game_data.h"
+#include "game/map_view.h"
 #include "platform/headless/headless.h"
-#include "shell/shell.h"
 
 namespace {
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "frame/frame.h"
+#include "input/input.h"
 #include "shell/shell.h"
 #include "tests/gl/gl_test_window.h"
 

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "frame/frame.h"
+#include "input/input.h"
 #include "shell/shell.h"
 #include "tests/gl/gl_test_window.h"
 

@@ -6,11 +6,13 @@
 
 #include <cstdlib>
 
-#include "data/data.h"
 #include "frame/frame.h"
+#include "game/game_data.h"
 #include "game/world_view.h"
+#include "input/input.h"
 #include "shell/shell.h"
 #include "tests/gl/gl_test_window.h"
+#include "textures/textures.h"
 
 namespace {
 

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <random>
 
+#include "input/input.h"
 #include "overlay/overlay.h"
 #include "platform/headless/headless.h"
 #include "shell/shell.h"

@@ -6,9 +6,10 @@
 #include <cstring>
 #include <string>
 
-#include "data/data.h"
 #include "frame/frame.h"
 #include "game/console.h"
+#include "game/game_data.h"
+#include "game/map_view.h"
 #include "platform/headless/headless.h"
 #include "shell/shell.h"
 

@@ -11,10 +11,11 @@
 #include <utility>
 #include <vector>
 
-#include "data/data.h"
 #include "engine/engine.h"
 #include "frame/frame.h"
-#include "tests/data/bmp_test_files.h"
+#include "shell/shell.h"
+#include "tests/textures/bmp_test_files.h"
+#include "textures/textures.h"
 
 namespace {
 

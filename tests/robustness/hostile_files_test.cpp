@@ -8,12 +8,14 @@
 #include <vector>
 
 #include "audio/audio.h"
-#include "data/data.h"
 #include "frame/frame.h"
+#include "game/game_data.h"
 #include "game/map_files.h"
+#include "overlay/overlay.h"
 #include "platform/headless/headless.h"
-#include "tests/data/bmp_test_files.h"
 #include "tests/support/scratch_folder.h"
+#include "tests/textures/bmp_test_files.h"
+#include "textures/textures.h"
 
 namespace {
 

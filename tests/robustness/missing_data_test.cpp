@@ -8,8 +8,8 @@
 #include <string>
 
 #include "audio/audio.h"
-#include "data/data.h"
 #include "tests/robustness/program_run.h"
+#include "textures/textures.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 
 #include "audio/audio.h"
 #include "frame/frame.h"
+#include "input/input.h"
 #include "tests/robustness/program_run.h"
 
 namespace {

@@ -6,6 +6,9 @@
 
 #include "audio/audio.h"
 #include "engine/engine.h"
+#include "frame/frame.h"
+#include "game/map_view.h"
+#include "input/input.h"
 #include "platform/headless/headless.h"
 #include "shell/shell.h"
 #include "tests/soak/soak_data.h"

@@ -9,12 +9,15 @@
 #include <filesystem>
 
 #include "audio/audio.h"
-#include "data/data.h"
+#include "base/base.h"
 #include "engine/engine.h"
 #include "frame/frame.h"
+#include "game/game_data.h"
+#include "game/map_view.h"
+#include "input/input.h"
 #include "platform/headless/headless.h"
-#include "shell/runtime.h"
 #include "shell/shell.h"
+#include "textures/textures.h"
 #include "tests/support/scratch_folder.h"
 
 namespace {

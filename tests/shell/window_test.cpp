@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "frame/frame.h"
+#include "input/input.h"
 #include "platform/headless/headless.h"
 #include "shell/shell.h"
 

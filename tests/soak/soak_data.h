@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "audio/audio.h"
-#include "data/data.h"
 #include "tests/support/start_up_pictures.h"
+#include "textures/textures.h"
 
 namespace soak {
 

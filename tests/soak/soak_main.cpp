@@ -24,7 +24,7 @@
 #include <string>
 
 #include "audio/audio.h"
-#include "data/data.h"
+#include "game/game_data.h"
 #include "platform/headless/headless.h"
 #include "shell/shell.h"
 #include "tests/soak/soak_data.h"

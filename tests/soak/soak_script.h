@@ -18,6 +18,9 @@
 #include <string>
 #include <vector>
 
+#include "frame/frame.h"
+#include "game/map_view.h"
+#include "input/input.h"
 #include "platform/headless/headless.h"
 #include "shell/shell.h"
 

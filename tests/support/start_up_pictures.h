@@ -3,7 +3,8 @@
 // to load (or, in empty folders, to create) exactly the program's picture files.
 #pragma once
 
-#include "data/data.h"
+#include "game/game_data.h"
+#include "textures/textures.h"
 
 inline void LoadStartUpPictures() {
   LoadCursorTexture();

@@ -13,10 +13,12 @@
 #include <string>
 #include <vector>
 
+#include "game/game_data.h"
 #include "game/map_files.h"
 #include "platform/platform.h"
 #include "tests/audio/audio_test_support.h"
-#include "tests/data/bmp_test_files.h"
+#include "tests/textures/bmp_test_files.h"
+#include "textures/textures.h"
 
 namespace {
 

@@ -16,13 +16,15 @@
 #include <string>
 #include <vector>
 
-#include "data/data.h"
+#include "base/base.h"
 #include "frame/frame.h"
 #include "game/console.h"
 #include "game/dungeon.h"
+#include "game/game_data.h"
+#include "game/map_view.h"
 #include "game/world_view.h"
+#include "input/input.h"
 #include "overlay/overlay.h"
-#include "shell/runtime.h"
 #include "shell/shell.h"
 #include "tools/common/arguments.h"
 
@@ -31,9 +33,7 @@ namespace {
 constexpr uint8_t FloorCode = '<';
 constexpr uint8_t RockCode = '=';
 
-uint8_t& Cell(int x, int y, int level) {
-  return WorldGrid[x + y * MapSide + level * CellsPerLevel];
-}
+uint8_t& Cell(int x, int y, int level) { return WorldGrid[WorldCellIndex(x, y, level)]; }
 
 // The floor cell of the level nearest to (cx, cy) whose cell one level down is rock, so that the
 // walker stands on something. Returns false when the level has none.

@@ -10,10 +10,12 @@
 
 #include "engine/engine.h"
 #include "frame/frame.h"
+#include "input/input.h"
 #include "overlay/overlay.h"
 #include "platform/headless/headless.h"
 #include "shell/shell.h"
 #include "tools/common/arguments.h"
+#include "tools/common/cursor.h"
 #include "tools/common/image_file.h"
 #include "tools/snapshot/snapshot.h"
 
@@ -102,36 +104,6 @@ std::string ReadSettings(int argc, char** argv, SnapshotSettings* settings) {
   return arguments.error;
 }
 
-// Places the headless cursor on a screen pixel that GetMouseX and GetMouseY turn into exactly
-// (x, y). The window is 640 x 480 at (0, 0) after start-up, two screen pixels per render pixel:
-// the second screen column of render column x, 2x + 1, converts to (2x + 1) / 640 * 320 = x + 0.5
-// up to single-precision rounding and truncates to x; rows count up from the window's bottom
-// edge, so render row y is screen row 480 - (2y + 1). The candidate is checked through the real
-// conversion, and any other window size falls back to a search along the axis.
-bool PlaceCursor(int x, int y) {
-  PlatformRect rect;
-  if (!HeadlessWindowRect(&rect)) return x == 0 && y == 0;
-  int width = rect.right - rect.left, height = rect.bottom - rect.top;
-  HeadlessCursorX = rect.left + (2 * x + 1) * width / (2 * RenderWidth);
-  HeadlessCursorY = rect.bottom - (2 * y + 1) * height / (2 * RenderHeight);
-  for (int column = rect.left; GetMouseX(WindowHandle) != x && column < rect.right; ++column)
-    HeadlessCursorX = column;
-  for (int row = rect.top; GetMouseY(WindowHandle) != y && row < rect.bottom; ++row)
-    HeadlessCursorY = row;
-  return GetMouseX(WindowHandle) == x && GetMouseY(WindowHandle) == y;
-}
-
-// The drawing steps of one pass of the main loop, without key actions or presentation.
-void DrawPass() {
-  ClearFrame();
-  ClearDepth();
-  ComputeViewAngles();
-  DrawSceneObjects();
-  for (int32_t i = 1; i <= LightCount; ++i) DrawLightLabel(i);
-  DrawOverlayLines();
-  DrawMouseCursor();
-}
-
 }  // namespace
 
 int SnapshotMain(int argc, char** argv) {
@@ -158,13 +130,13 @@ int SnapshotMain(int argc, char** argv) {
   LightingEnabled = settings.switches[1];
   CoarseFillEnabled = settings.switches[2];
   WireframeEnabled = settings.switches[3];
-  if (!PlaceCursor(settings.mouseX, settings.mouseY)) {
+  if (!PlaceCursorOnRenderPixel(settings.mouseX, settings.mouseY)) {
     std::fprintf(stderr, "vaultrun-snapshot: the cursor cannot be placed at %d %d\n",
                  settings.mouseX, settings.mouseY);
     return 1;
   }
 
-  for (int frame = 0; frame < settings.frames; ++frame) DrawPass();
+  for (int frame = 0; frame < settings.frames; ++frame) DrawPass(/*withLoopKeys=*/false);
 
   if (!settings.out.empty() && !WriteFrameImage(settings.out)) return 1;
   std::printf("fnv1a64 %016" PRIx64 "\nlit %d\n", FrameHash(), LitPixelCount());

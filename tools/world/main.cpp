@@ -2,8 +2,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "data/data.h"
 #include "frame/frame.h"
+#include "game/game_data.h"
 #include "tools/world/world_commands.h"
 
 namespace {

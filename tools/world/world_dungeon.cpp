@@ -11,12 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "data/data.h"
+#include "base/base.h"
 #include "frame/frame.h"
 #include "game/dungeon.h"
+#include "game/game_data.h"
 #include "game/map_files.h"
 #include "game/map_view.h"
-#include "shell/runtime.h"
 #include "shell/shell.h"
 #include "tools/common/arguments.h"
 #include "tools/common/image_file.h"
@@ -170,8 +170,8 @@ int WorldDungeon(int argc, char** argv) {
   int64_t seed = arguments.Integer("--seed", 0, 0, UINT32_MAX);
   int64_t cx = arguments.Integer("--cx", 0, Int32Low, Int32High);
   int64_t cy = arguments.Integer("--cy", 0, Int32Low, Int32High);
-  int64_t first = arguments.Integer("--first", 0, 0, 179);
-  int64_t levels = arguments.Integer("--levels", 0, 0, 180);
+  int64_t first = arguments.Integer("--first", 0, 0, MapLevels - 1);
+  int64_t levels = arguments.Integer("--levels", 0, 0, MapLevels);
   int64_t area = arguments.Integer("--area", 0, Int32Low, Int32High);
   int64_t rooms = arguments.Integer("--rooms", 0, 0, MostRooms);
   int64_t style = arguments.Integer("--style", 38, Int32Low, Int32High);
@@ -181,7 +181,7 @@ int WorldDungeon(int argc, char** argv) {
   for (const char* option :
        {"--seed", "--cx", "--cy", "--first", "--levels", "--area", "--rooms", "--out"})
     arguments.Require(option);
-  if (arguments.error.empty() && first + levels > 180)
+  if (arguments.error.empty() && first + levels > MapLevels)
     arguments.error = "--first + --levels must not exceed 180, the grid's levels";
   if (!arguments.error.empty()) return UsageError("dungeon", arguments.error, DungeonUsage);
 
@@ -211,7 +211,7 @@ int WorldLoad(int argc, char** argv) {
   arguments.RejectUnknown({{"--number", 1}, {"--levels", 1}, {"--overworld", 0}, {"--out", 1}});
   int64_t number = arguments.Integer("--number", 0, Int32Low, Int32High);
   bool overworld = arguments.Has("--overworld");
-  int64_t levels = arguments.Integer("--levels", 0, 1, 180);
+  int64_t levels = arguments.Integer("--levels", 0, 1, MapLevels);
   std::string out = arguments.Text("--out", "");
   arguments.Require("--number");
   arguments.Require("--out");
@@ -234,13 +234,13 @@ int WorldAscii(int argc, char** argv) {
   arguments.RejectUnknown(
       {{"--world", 1}, {"--level", 1}, {"--x0", 1}, {"--y0", 1}, {"--x1", 1}, {"--y1", 1}});
   std::string world = arguments.Text("--world", "");
-  int64_t level = arguments.Integer("--level", 0, 0, 179);
+  int64_t level = arguments.Integer("--level", 0, 0, MapLevels - 1);
   int corners =
       arguments.Has("--x0") + arguments.Has("--y0") + arguments.Has("--x1") + arguments.Has("--y1");
-  int64_t x0 = arguments.Integer("--x0", 0, 0, 255);
-  int64_t y0 = arguments.Integer("--y0", 0, 0, 255);
-  int64_t x1 = arguments.Integer("--x1", 255, 0, 255);
-  int64_t y1 = arguments.Integer("--y1", 255, 0, 255);
+  int64_t x0 = arguments.Integer("--x0", 0, 0, MapSide - 1);
+  int64_t y0 = arguments.Integer("--y0", 0, 0, MapSide - 1);
+  int64_t x1 = arguments.Integer("--x1", MapSide - 1, 0, MapSide - 1);
+  int64_t y1 = arguments.Integer("--y1", MapSide - 1, 0, MapSide - 1);
   arguments.Require("--world");
   arguments.Require("--level");
   if (arguments.error.empty() && corners != 0 && corners != 4)
@@ -256,8 +256,7 @@ int WorldAscii(int argc, char** argv) {
   // The top line is the highest row, so the text reads the same way up as the map view.
   for (int64_t y = y1; y >= y0; --y) {
     line.clear();
-    for (int64_t x = x0; x <= x1; ++x)
-      line += AsciiOf(WorldGrid[x + y * MapSide + level * CellsPerLevel]);
+    for (int64_t x = x0; x <= x1; ++x) line += AsciiOf(WorldGrid[WorldCellIndex(x, y, level)]);
     std::printf("%s\n", line.c_str());
   }
   return 0;
@@ -268,9 +267,9 @@ int WorldMapView(int argc, char** argv) {
   arguments.RejectUnknown(
       {{"--world", 1}, {"--level", 1}, {"--column", 1}, {"--row", 1}, {"--out", 1}});
   std::string world = arguments.Text("--world", "");
-  int64_t level = arguments.Integer("--level", 0, 0, 179);
-  int64_t column = arguments.Integer("--column", 0, 0, 255);
-  int64_t row = arguments.Integer("--row", 0, 0, 255);
+  int64_t level = arguments.Integer("--level", 0, 0, MapLevels - 1);
+  int64_t column = arguments.Integer("--column", 0, 0, MapSide - 1);
+  int64_t row = arguments.Integer("--row", 0, 0, MapSide - 1);
   std::string out = arguments.Text("--out", "");
   for (const char* option : {"--world", "--level", "--column", "--row", "--out"})
     arguments.Require(option);

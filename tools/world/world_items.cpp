@@ -6,12 +6,12 @@
 #include <string>
 
 #include "audio/audio.h"
-#include "data/data.h"
+#include "base/base.h"
+#include "game/game_data.h"
 #include "game/item_names.h"
 #include "game/loot.h"
 #include "game/terrain.h"
 #include "game/unit_names.h"
-#include "shell/runtime.h"
 #include "tools/common/arguments.h"
 #include "tools/world/world_commands.h"
 

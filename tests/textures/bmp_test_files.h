@@ -9,9 +9,9 @@
 #include <cstring>
 #include <vector>
 
-#include "data/data.h"
 #include "frame/frame.h"
 #include "tests/support/scratch_folder.h"
+#include "textures/textures.h"
 
 namespace bmp_test {
 

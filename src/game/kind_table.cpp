@@ -1,7 +1,7 @@
 // The kind table: the fixed item kinds of the game.
 #include <cstring>
 
-#include "data/data.h"
+#include "game/game_data.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "shell/runtime.h"
+#include "base/base.h"
 
 #include <gtest/gtest.h>
 

@@ -1,51 +1,16 @@
-// Resources and game data: texture slots and the BMP loader with its fixed file lists, the
-// game's pools and tables, the kind table.
+// Game data: the game layer's pools and tables, built once at start-up, and the kind table.
 #pragma once
 
 #include <cstdint>
 
+#include "base/base.h"
+
 // ---- Configuration (game_data.cpp) ----------------------------------------------------------
 
-extern int32_t MapSide;            // 256
-extern int32_t MapLevels;          // 180
-extern int32_t CellsPerLevel;      // MapSide * MapSide, derived at static initialisation
-extern uint32_t TextureSlotCount;  // 3100
-extern int32_t UnitCapacity;       // 3000
-extern int32_t KindCapacity;       // 230000
-extern int32_t RoomGridSide;       // 30
-extern int32_t RoomCapacity;       // MapLevels * 6000, derived at static initialisation
-
-// ---- Texture slots and the BMP loader (textures.cpp) ----------------------------------------
-
-struct TextureSlot {
-  uint8_t* pixels;  // red, green, blue per pixel, rows in file order, no padding; null if empty
-  uint32_t width;
-  uint32_t height;
-  uint32_t bytesPerPixel;  // 3 once a load passed the header checks
-};
-
-extern TextureSlot* TextureSlotTable;  // TextureSlotCount entries
-
-// The largest image a header may ask for: the biggest picture the program draws is 320 x 240,
-// so 64 MiB leaves room for any texture while a top-down file (its negative height read as
-// unsigned) or a size that wraps around 32 bits is refused like a bad header.
-constexpr uint64_t BmpImageByteLimit = 64u << 20;
-
-// Fills the slot from an uncompressed 24-bit BMP; false when the file cannot be opened, its
-// header is refused, or its pixels are short (the slot then keeps the new sizes but no image).
-bool LoadBmpIntoSlot(const char* path, uint32_t slot);
-void LoadCursorTexture();
-void LoadUnitTextures();
-void LoadLandTextures();
-void LoadDungeonTextures();
-void LoadStructureTextures();
-void LoadItemTextures();
-void LoadIntroTexture();
-void LoadCubeTextures();
-void DrawSlotImage(int32_t x, int32_t y, uint32_t slot);
-void DrawSlotImageKeyed(int32_t x, int32_t y, uint32_t slot);
-// Replaces the table by a zeroed one of count entries; the old table's images go with it.
-void ResizeTextureSlots(uint32_t count);
+extern int32_t UnitCapacity;  // 3000
+extern int32_t KindCapacity;  // 230000
+extern int32_t RoomGridSide;  // 30
+extern int32_t RoomCapacity;  // MapLevels * 6000, derived at static initialisation
 
 // ---- Game pools and tables (game_data.cpp) --------------------------------------------------
 
@@ -150,6 +115,12 @@ void InitTerrainCosts();
 void InitTrigTables();
 void InitDungeonPools();
 void DeriveKindRecords();
+// Release at exit, each pointer cleared once its block is freed; a pool never allocated is
+// skipped.
+void ReleaseWorldGrids();  // the HeightMap, the WorldGrid, the OverlayGrid
+// The UnitTable, the KindTable, the path search (its arrays, then the record), the dungeon pools,
+// the SineTable and the CosineTable.
+void ReleaseGameTables();
 
 // ---- Kind table (kind_table.cpp) ------------------------------------------------------------
 

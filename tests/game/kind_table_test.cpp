@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "data/data.h"
+#include "game/game_data.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "shell/runtime.h"
-
 #include <cmath>
+
+#include "base/base.h"
 
 uint32_t RandState = 1;
 

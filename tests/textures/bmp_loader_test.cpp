@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <vector>
 
-#include "data/data.h"
-#include "tests/data/bmp_test_files.h"
+#include "tests/textures/bmp_test_files.h"
+#include "textures/textures.h"
 
 using namespace bmp_test;
 

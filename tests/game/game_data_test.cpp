@@ -1,12 +1,14 @@
+#include "game/game_data.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
 #include <memory>
 
-#include "data/data.h"
 #include "frame/frame.h"
-#include "tests/data/bmp_test_files.h"
+#include "shell/shell.h"
+#include "tests/textures/bmp_test_files.h"
 
 using namespace bmp_test;
 

@@ -1,14 +1,19 @@
-// Release at exit. Leaks and double frees show up under the address sanitizer and valgrind;
-// here every pointer must come back null and a second release must be harmless.
+// The engine pools at start-up and the release at exit. Leaks and double frees show up under the
+// address sanitizer and valgrind; here every pointer must come back null and a second release
+// must be harmless.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 
-#include "data/data.h"
 #include "engine/engine.h"
 #include "frame/frame.h"
 #include "game/console.h"
-#include "tests/data/bmp_test_files.h"
+#include "game/game_data.h"
+#include "shell/shell.h"
+#include "tests/support/saved_globals.h"
+#include "tests/textures/bmp_test_files.h"
+#include "textures/textures.h"
 
 using namespace bmp_test;
 
@@ -95,6 +100,38 @@ TEST(Release, FullStartUpThenReleaseLeavesNothingAndCanStartAgain) {
   EXPECT_EQ(SineTable[90000], 1.0f);
   ReleaseGameData();
   ExpectGameDataReleased();
+}
+
+size_t ResidentBytes() {
+  std::FILE* file = std::fopen("/proc/self/statm", "r");
+  if (!file) return 0;
+  unsigned long size = 0, resident = 0;
+  int read = std::fscanf(file, "%lu %lu", &size, &resident);
+  std::fclose(file);
+  return read == 2 ? resident * 4096ul : 0;
+}
+
+// The pools come at their full sizes (the last record of each is writable) but cost resident
+// memory only for the pages that are used: about 476 MB asked for, a few pages touched.
+TEST(EnginePools, AreFullSizeAndCostOnlyThePagesUsed) {
+  constexpr size_t Pixels = 320 * 240;
+  SetRenderSize(320, 240);
+  SavedGlobals saved;
+  saved.Save(DepthBuffer, LineMaskBuffer, VertexPool, ObjectPool, LightTable);
+  size_t before = ResidentBytes();
+
+  AllocateEnginePools();
+  for (size_t i = 0; i < Pixels; ++i) ASSERT_EQ(LineMaskBuffer[i], 0u);
+  DepthBuffer[Pixels - 1] = 1.0;
+  VertexPool[VertexPoolCapacity - 1].x = 1.0f;
+  ObjectPool[ObjectPoolCapacity - 1].faces[FacesPerObject - 1].kind = 1;
+  LightTable[LightTableCapacity - 1].range = 1.0f;
+  size_t after = ResidentBytes();
+  if (before != 0 && after != 0) {
+    EXPECT_LT(static_cast<long long>(after) - static_cast<long long>(before), 32ll << 20);
+  }
+
+  ReleaseEnginePools();
 }
 
 }  // namespace

@@ -1,11 +1,13 @@
 // Texture slots, the BMP loader and the fixed picture lists.
+#include "textures/textures.h"
+
 #include <cstddef>
 #include <cstdlib>
 
-#include "data/data.h"
-#include "overlay/overlay.h"
+#include "base/base.h"
 #include "platform/platform.h"
 
+uint32_t TextureSlotCount = 3100;
 TextureSlot* TextureSlotTable = nullptr;
 
 namespace {
@@ -313,25 +315,6 @@ constexpr SlotFile CubeFiles[] = {
     {1223, ".\\bmp_unit\\unit_pleidian.bmp"},
 };
 
-// The image is taken as square (height is not consulted); rows beyond the stored height are not
-// read, so a picture shorter than it is wide draws only the rows it has.
-void DrawSlot(int32_t x, int32_t y, uint32_t slot, bool keyed) {
-  if (!TextureSlotTable || slot >= TextureSlotCount) return;
-  const TextureSlot& image = TextureSlotTable[slot];
-  if (!image.pixels) return;
-  uint32_t rows = image.height < image.width ? image.height : image.width;
-  for (uint32_t r = 0; r < rows; ++r) {
-    for (uint32_t c = 0; c < image.width; ++c) {
-      const uint8_t* pixel = image.pixels + 3 * (static_cast<size_t>(r) * image.width + c);
-      if (keyed && ((pixel[0] == 255 && pixel[1] == 0 && pixel[2] == 246) ||
-                    (pixel[0] == 0 && pixel[1] == 0 && pixel[2] == 0)))
-        continue;
-      PutPixel(x + static_cast<int32_t>(c), y + static_cast<int32_t>(r), pixel[0], pixel[1],
-               pixel[2]);
-    }
-  }
-}
-
 }  // namespace
 
 bool LoadBmpIntoSlot(const char* path, uint32_t slot) {
@@ -355,17 +338,21 @@ void LoadItemTextures() { LoadSlotFiles(ItemFiles); }
 void LoadIntroTexture() { LoadSlotFiles(IntroFiles); }
 void LoadCubeTextures() { LoadSlotFiles(CubeFiles); }
 
-void DrawSlotImage(int32_t x, int32_t y, uint32_t slot) { DrawSlot(x, y, slot, false); }
-void DrawSlotImageKeyed(int32_t x, int32_t y, uint32_t slot) { DrawSlot(x, y, slot, true); }
+void AllocateTextureSlots() {
+  TextureSlotTable = static_cast<TextureSlot*>(std::calloc(TextureSlotCount, sizeof(TextureSlot)));
+}
+
+void ReleaseTextureSlots() {
+  if (!TextureSlotTable) return;
+  for (uint32_t slot = 0; slot < TextureSlotCount; ++slot)
+    ReleaseBlock(TextureSlotTable[slot].pixels);
+  ReleaseBlock(TextureSlotTable);
+}
 
 // Nothing else holds the old table's images once the table is gone (the shutdown walk only sees
 // the new table), so they are released here with it instead of being lost.
 void ResizeTextureSlots(uint32_t count) {
-  if (TextureSlotTable) {
-    for (uint32_t slot = 0; slot < TextureSlotCount; ++slot)
-      std::free(TextureSlotTable[slot].pixels);
-    std::free(TextureSlotTable);
-  }
+  ReleaseTextureSlots();
   TextureSlotCount = count;
-  TextureSlotTable = static_cast<TextureSlot*>(std::calloc(count, sizeof(TextureSlot)));
+  AllocateTextureSlots();
 }

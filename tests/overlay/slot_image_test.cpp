@@ -3,9 +3,10 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "data/data.h"
 #include "frame/frame.h"
-#include "tests/data/bmp_test_files.h"
+#include "overlay/overlay.h"
+#include "tests/textures/bmp_test_files.h"
+#include "textures/textures.h"
 
 using namespace bmp_test;
 

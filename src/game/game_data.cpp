@@ -5,19 +5,17 @@
 // costs nothing for the many pages the game never reaches, and no pool is cleared a second time.
 // Pools whose contents the game layer defines itself start at zero as well: every run of the
 // program then sees the same bytes.
+#include "game/game_data.h"
+
 #include <bit>
 #include <cmath>
 #include <cstdlib>
 
-#include "data/data.h"
 #include "frame/frame.h"
 #include "game/console.h"
 #include "platform/platform.h"
+#include "textures/textures.h"
 
-int32_t MapSide = 256;
-int32_t MapLevels = 180;
-int32_t CellsPerLevel = MapSide * MapSide;
-uint32_t TextureSlotCount = 3100;
 int32_t UnitCapacity = 3000;
 int32_t KindCapacity = 230000;
 int32_t RoomGridSide = 30;
@@ -140,7 +138,7 @@ void InitGameData() {
   size_t gridCells = static_cast<size_t>(CellsPerLevel) * MapLevels;
   WorldGrid = AllocateZeroed<uint8_t>(gridCells);
   OverlayGrid = AllocateZeroed<uint8_t>(gridCells);
-  TextureSlotTable = AllocateZeroed<TextureSlot>(TextureSlotCount);
+  AllocateTextureSlots();
   UnitTable = AllocateZeroed<UnitRecord>(UnitCapacity);
   KindTable = AllocateZeroed<KindRecord>(KindCapacity);
   PathSearchState = AllocateZeroed<PathSearch>(1);
@@ -252,4 +250,48 @@ void DeriveKindRecords() {
   CopyKind(9001, 6111);
   CopyKind(9002, 6200);
   CopyKind(9003, 6316);
+}
+
+namespace {
+
+void ReleasePathSearch() {
+  if (!PathSearchState) return;
+  PathSearch& state = *PathSearchState;
+  ReleaseBlock(state.nodeX);
+  ReleaseBlock(state.nodeY);
+  ReleaseBlock(state.parent);
+  ReleaseBlock(state.nodeFlag);
+  ReleaseBlock(state.cost);
+  ReleaseBlock(state.nodeAtCell);
+  ReleaseBlock(state.unitWorkA);
+  ReleaseBlock(state.unitWorkB);
+  ReleaseBlock(state.pathX);
+  ReleaseBlock(state.pathY);
+  ReleaseBlock(state.unitWorkC);
+  ReleaseBlock(state.lastPathStep);
+  ReleaseBlock(state.unitWorkD);
+  ReleaseBlock(state.reachedMarks);
+  ReleaseBlock(state.workBlockA);
+  ReleaseBlock(state.workBlockB);
+  ReleaseBlock(PathSearchState);
+}
+
+}  // namespace
+
+void ReleaseWorldGrids() {
+  ReleaseBlock(HeightMap);
+  ReleaseBlock(WorldGrid);
+  ReleaseBlock(OverlayGrid);
+}
+
+void ReleaseGameTables() {
+  ReleaseBlock(UnitTable);
+  ReleaseBlock(KindTable);
+  ReleasePathSearch();
+  ReleaseBlock(FirstRoomOfLevel);
+  ReleaseBlock(EndRoomOfLevel);
+  ReleaseBlock(RoomScratch);
+  ReleaseBlock(RoomTable);
+  ReleaseBlock(SineTable);
+  ReleaseBlock(CosineTable);
 }

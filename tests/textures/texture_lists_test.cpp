@@ -10,8 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "data/data.h"
-#include "tests/data/bmp_test_files.h"
+#include "game/game_data.h"
+#include "tests/textures/bmp_test_files.h"
+#include "textures/textures.h"
 
 using namespace bmp_test;
 namespace fs = std::filesystem;
