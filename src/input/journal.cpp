@@ -33,7 +33,8 @@ struct Recording {
   std::string setup;
   bool headerWritten;
   bool clockAsked;
-  std::string pending;         // bytes not yet written: the open pass
+  std::string pending;         // bytes not yet written
+  size_t openPass;             // where the pass not yet closed begins in pending
   uint32_t nextOrdinal;        // the ordinal after the last answer written in this pass
   uint32_t previousQuestions;  // the question count of the pass before
   int64_t flushedAt;           // the calendar second of the last flush
@@ -73,6 +74,7 @@ void Flush() {
       std::fwrite(Out.pending.data(), 1, Out.pending.size(), Out.file) == Out.pending.size() &&
       std::fflush(Out.file) == 0;
   Out.pending.clear();
+  Out.openPass = 0;
   if (!written) {
     std::fprintf(stderr, "VAULTRUN_RECORD: writing %s failed; the replay ends at pass %u\n",
                  Out.path.c_str(), Pass);
@@ -105,6 +107,7 @@ void RecordPassEnd(bool last, uint64_t (*hash)()) {
   if (hashed) WriteLittleEndian(Out.pending, hash(), 8);
   Out.previousQuestions = Ordinal;
   Out.nextOrdinal = 0;
+  Out.openPass = Out.pending.size();
   // A write to the system costs some 3% of a short pass when made every pass: the replay is
   // flushed every FlushInterval passes, and at least once a second for passes slowed by pauses.
   int64_t now = PlatformCalendarTime();
@@ -316,7 +319,7 @@ bool JournalStartRecording(const char* path, JournalProgram program, int64_t see
     *error = std::strerror(errno);
     return false;
   }
-  Out = Recording{file, path, program, seed, setup, false, false, {}, 0, 0, 0};
+  Out = Recording{file, path, program, seed, setup, false, false, {}, 0, 0, 0, 0};
   Last.Reset(seed);
   Pass = 0;
   Ordinal = 0;
@@ -360,7 +363,7 @@ void JournalEndPass(bool last, uint64_t (*hash)()) {
 void JournalFinish() {
   if (JournalState == JournalRecording) {
     // Answers of a pass that was never closed (questions asked on the way out) are dropped.
-    Out.pending.clear();
+    Out.pending.resize(Out.openPass);
     Out.pending.push_back(static_cast<char>(TagEnd));
     Flush();
     StopRecording();

@@ -8,10 +8,6 @@
 #include "input/input.h"
 #include "shell/shell.h"
 
-namespace {
-
-// What the loop changes and start-up does not set, as a fresh process has it; the window
-// handles of a playback are the journal's stand-ins and must not outlive it.
 void ResetLoopState() {
   QuitRequested = 0;
   FrameCounter = 0;
@@ -21,8 +17,6 @@ void ResetLoopState() {
   Fullscreen = 0;
   WindowHandle = DeviceContext = RenderingContext = InstanceHandle = nullptr;
 }
-
-}  // namespace
 
 uint64_t FrameBufferHash() {
   return Fnv1a64(FrameBuffer, static_cast<size_t>(RenderWidth) * RenderHeight * 4);

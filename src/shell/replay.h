@@ -7,6 +7,9 @@
 
 #include "input/journal.h"
 
+// What the loop changes and start-up does not set, back to the values of a fresh process; the
+// window handles too, which in a playback are the journal's stand-ins.
+void ResetLoopState();
 // FNV-1a 64 of the RenderWidth * RenderHeight * 4 bytes of the FrameBuffer.
 uint64_t FrameBufferHash();
 // Closes the journal's pass; the program ends after it when QuitRequested is set.
