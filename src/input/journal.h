@@ -31,8 +31,8 @@ enum JournalProgram : uint8_t {
 };
 
 // Every K-th pass (and the last) carries a hash; K is written in the replay's header. An FNV-1a
-// hash of the frame takes about 1 ms, four times the pass of the start-up scene, so K is chosen
-// to keep recording below 5% of a pass (docs/replay.md has the measurement).
+// hash of the frame takes longer than a whole pass of the start-up scene, so one in 128 passes
+// keeps the whole recording near 1% of a pass (docs/replay.md has the measurement).
 constexpr uint16_t JournalHashInterval = 128;
 
 enum JournalKind : uint8_t {
