@@ -67,9 +67,10 @@ int ReplayMain(int argc, char** argv) {
     return Refuse("--pass " + std::to_string(pass) + ": " + path + " holds passes 1 to " +
                   std::to_string(held));
   bool explore = replay.program == JournalProgramExplore;
-  std::printf("replay %s: %s, seed %" PRId64 ", a hash every %u passes and at the last\n",
-              path.c_str(), (explore ? "vaultrun-explore, " + replay.setup : "vaultrun").c_str(),
-              replay.seed, replay.hashInterval);
+  std::string program = explore ? "vaultrun-explore, " + replay.setup
+                                : "vaultrun, seed " + std::to_string(replay.seed);
+  std::printf("replay %s: %s, a hash every %u passes and at the last\n", path.c_str(),
+              program.c_str(), replay.hashInterval);
 
   HeadlessReset();
   if (explore) {
