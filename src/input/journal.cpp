@@ -357,7 +357,6 @@ void JournalEndPass(bool last, uint64_t (*hash)()) {
   if (JournalState == JournalPlayingBack) PlayPassEnd(last, hash);
   ++Pass;
   Ordinal = 0;
-  JournalPlaybackState.pass = Pass;
 }
 
 void JournalFinish() {

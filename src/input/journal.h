@@ -175,7 +175,6 @@ std::string ReadReplayFile(const std::string& path, Replay* replay);
 // ---- Playback -------------------------------------------------------------------------------
 
 struct JournalPlayback {
-  uint32_t pass;          // the pass being played; 0 is the start-up
   uint32_t passesPlayed;  // loop passes played to their end
   uint32_t hashesCompared;
   uint32_t hashesMatched;
