@@ -421,7 +421,9 @@ int32_t Trunc(double value) { return DoubleToInt32(value); }
 const uint8_t* TexelAt(uint32_t slot, int32_t row, double col) {
   if (slot >= SlotCount) return nullptr;
   const TextureSlot& image = TextureSlotTable[slot];
-  if (image.pixels == nullptr || image.width == 0 || image.height == 0) return nullptr;
+  // For the frame catalog's cross-check: a slot without an image reads as the program's grey.
+  static const uint8_t MissingGrey[3] = {128, 128, 128};
+  if (image.pixels == nullptr || image.width == 0 || image.height == 0) return MissingGrey;
   if (!(col >= -2147483648.0 && col < 2147483648.0)) return nullptr;
   int64_t W = static_cast<int32_t>(image.width);
   int64_t offset = (row * W + static_cast<int64_t>(Trunc(col))) * 3;
