@@ -16,17 +16,16 @@
 // for every row the reference built the same scene, drew it into buffers of its own, the
 // program's overlay lines and cursor were drawn over its frame, and its frame hash and its depth
 // and mask hash had to equal the program's. All 64 rows agreed; the check is the test
-// CrossCheckAgainstReference of commit CHECKCOMMIT. For the missing picture the reference took
+// CrossCheckAgainstReference of commit 9463b38. For the missing picture the reference took
 // the program's decision, mid grey (128, 128, 128) as the surface, in place of its own.
 // The frame hashes of the rows without an extra were also compared with the output of
 // vaultrun-snapshot at 45154b1, each run in a process of its own: all equal.
 #include <gtest/gtest.h>
 
-#include <cinttypes>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <string>
 
 #include "data/data.h"
 #include "engine/engine.h"
@@ -247,62 +246,4 @@ TEST_F(FrameCatalog, EveryRowDrawsItsRecordedFrame) {
   }
 }
 
-}  // namespace
-
-// ---- TEMPORARY cross-check against the reference renderer ----
-#include "tests/engine/reference_renderer.h"
-namespace {
-namespace R = Reference;
-
-TEST_F(FrameCatalog, CrossCheckAgainstReference) {
-  WorkingDirectory inPictures(pictures->path());
-  int agreed = 0;
-  for (const Row& row : Catalog) {
-    StartRow(row);
-    DrawPass();
-    uint64_t frame = FrameHash(), buffers = BuffersHash();
-    // The reference: the same scene built apart, drawn into its own buffers.
-    R::BuildDemoScene(row.seed);
-    R::ClearMask();
-    R::TextureSlotTable[597] = TextureSlotTable[597];
-    if (row.extra == Spread) PlaceLights(SpreadLights, R::LightTable);
-    if (row.extra == Harsh) PlaceLights(HarshLights, R::LightTable);
-    R::FrameSettings s;
-    s.mouseX = row.mouseX;
-    s.mouseY = row.mouseY;
-    s.mouseScale = static_cast<float>(row.mouseScale);
-    s.lastObjectId = row.lastObject;
-    s.lightCount = row.lightCount;
-    s.viewDistance = row.viewDistance;
-    s.texturing = row.switches[0] == '1';
-    s.lighting = row.switches[1] == '1';
-    s.coarseFill = row.switches[2] == '1';
-    s.wireframe = row.switches[3] == '1';
-    R::DrawFrame(s);
-    size_t pixels = 320 * 240;
-    uint64_t refBuffers = Fnv1a(Fnv1a(0xcbf29ce484222325ull, R::DepthBuffer, pixels * 8),
-                                R::LineMaskBuffer, pixels * 4);
-    // The overlay lines and the cursor, which the reference does not draw, drawn over its frame
-    // by the program's own overlay.
-    std::memcpy(FrameBuffer, R::FrameBuffer, pixels * 4);
-    DrawOverlayLines();
-    DrawMouseCursor();
-    uint64_t refFrame = FrameHash();
-    bool agree = refFrame == frame && refBuffers == buffers;
-    agreed += agree;
-    std::printf("%s {%u, %d, %d, %d, %d, %d, %g, \"%s\", %s, 0x%016" PRIx64 "ull, 0x%016" PRIx64
-                "ull},\n",
-                agree ? "AGREE" : "DIFFER", row.seed, row.mouseX, row.mouseY, row.mouseScale,
-                row.lastObject, row.lightCount, row.viewDistance, row.switches,
-                row.extra == None     ? "None"
-                : row.extra == Spread ? "Spread"
-                : row.extra == Harsh  ? "Harsh"
-                                      : "NoBrick",
-                frame, buffers);
-    EXPECT_TRUE(agree) << Describe(row);
-    ShutDown();
-    R::TextureSlotTable[597] = TextureSlot{};
-  }
-  std::printf("agreed %d of %zu\n", agreed, sizeof Catalog / sizeof Catalog[0]);
-}
 }  // namespace
