@@ -198,15 +198,21 @@ bool WhollyDrawable(const SpanEnds& e) {
 
 // ---- Shading -------------------------------------------------------------------------------
 
+// A pixel's red, green, blue and 255 as the four bytes of the frame buffer, in memory order, in
+// one word: made once per step, written to every pixel of it.
 struct PixelColour {
-  uint8_t red, green, blue;
+  uint32_t rgba;
 };
 
+inline PixelColour Rgb(uint8_t red, uint8_t green, uint8_t blue) {
+  if constexpr (std::endian::native == std::endian::little)
+    return PixelColour{uint32_t{red} | uint32_t{green} << 8 | uint32_t{blue} << 16 | 0xFF000000u};
+  return PixelColour{uint32_t{red} << 24 | uint32_t{green} << 16 | uint32_t{blue} << 8 | 0xFFu};
+}
+
 // A shade's channels, each in 0 .. 255, truncated to bytes.
-inline PixelColour BytesOf(const ShadeColour& shade) {
-  return PixelColour{static_cast<uint8_t>(static_cast<int32_t>(shade.red)),
-                     static_cast<uint8_t>(static_cast<int32_t>(shade.green)),
-                     static_cast<uint8_t>(static_cast<int32_t>(shade.blue))};
+inline uint8_t ShadeByte(float channel) {
+  return static_cast<uint8_t>(static_cast<int32_t>(channel));
 }
 
 // Manhattan distance from a light at (lx, ly, lz) to a point: each difference in single precision,
@@ -260,10 +266,10 @@ uint32_t CurrentShadeGeneration() {
 [[gnu::noinline]] void Remember(RememberedShade& entry, uint64_t distanceBits, uint32_t generation,
                                 int32_t px, int32_t py, int32_t pz) {
   for (int32_t share = 0; share < 16; ++share) {
-    PixelColour c = BytesOf(ShadePoint(px, py, pz, 18 * share, 18 * share, 18 * share));
-    entry.bytes[0][share] = c.red;
-    entry.bytes[1][share] = c.green;
-    entry.bytes[2][share] = c.blue;
+    ShadeColour c = ShadePoint(px, py, pz, 18 * share, 18 * share, 18 * share);
+    entry.bytes[0][share] = ShadeByte(c.red);
+    entry.bytes[1][share] = ShadeByte(c.green);
+    entry.bytes[2][share] = ShadeByte(c.blue);
   }
   entry.distanceBits = distanceBits;
   entry.generation = generation;
@@ -274,13 +280,8 @@ uint32_t CurrentShadeGeneration() {
 // PutPixelRgb into a frame of the given width, which the walk reads once per span: its writes go
 // through byte pointers, which may alias any global, so that every write would read FrameBuffer
 // and RenderWidth again. Saves SAVED_FRAME.
-inline void PutPixelRgb(uint8_t* frame, int32_t width, int32_t x, int32_t y, uint8_t red,
-                        uint8_t green, uint8_t blue) {
-  // Red, green, blue and 255 in memory order, as one word.
-  uint32_t rgba = std::endian::native == std::endian::little
-                      ? uint32_t{red} | uint32_t{green} << 8 | uint32_t{blue} << 16 | 0xFF000000u
-                      : uint32_t{red} << 24 | uint32_t{green} << 16 | uint32_t{blue} << 8 | 0xFFu;
-  std::memcpy(frame + 4 * (static_cast<size_t>(y) * width + x), &rgba, 4);
+inline void PutPixelRgb(uint8_t* frame, int32_t width, int32_t x, int32_t y, PixelColour colour) {
+  std::memcpy(frame + 4 * (static_cast<size_t>(y) * width + x), &colour.rgba, 4);
 }
 
 // Pixel q passes the mask and the depth test at depth z.
@@ -331,7 +332,7 @@ inline unsigned CrossPassed(const uint32_t* mask, const double* depth, size_t p,
 
 inline void DrawPixel(uint8_t* frame, double* depth, int32_t width, int32_t x, int32_t y,
                       PixelColour colour, double z) {
-  PutPixelRgb(frame, width, x, y, colour.red, colour.green, colour.blue);
+  PutPixelRgb(frame, width, x, y, colour);
   depth[static_cast<size_t>(y) * width + x] = z;
 }
 
@@ -377,8 +378,8 @@ inline PixelColour RememberedShadePoint(const SpanColour& sc, int32_t px, int32_
   RememberedShade& entry = RememberedShades[(bits * 0x9E3779B97F4A7C15ull) >> 52];
   if (entry.generation != sc.generation || entry.distanceBits != bits)
     Remember(entry, bits, sc.generation, px, py, pz);
-  return PixelColour{entry.bytes[0][Share.of[surface[0]]], entry.bytes[1][Share.of[surface[1]]],
-                     entry.bytes[2][Share.of[surface[2]]]};
+  return Rgb(entry.bytes[0][Share.of[surface[0]]], entry.bytes[1][Share.of[surface[1]]],
+             entry.bytes[2][Share.of[surface[2]]]);
 }
 
 // The colour of a step whose pixels passed: the texel at column col (or FlatColour), lit at the
@@ -392,18 +393,18 @@ inline PixelColour ColourAt(const SpanColour& sc, double col, double cx, double 
     surface[2] = texel[2];
   }
   if (!sc.lighting) {
-    return PixelColour{static_cast<uint8_t>(surface[0]), static_cast<uint8_t>(surface[1]),
-                       static_cast<uint8_t>(surface[2])};
+    return Rgb(static_cast<uint8_t>(surface[0]), static_cast<uint8_t>(surface[1]),
+               static_cast<uint8_t>(surface[2]));
   }
   int32_t px = Trunc(cx), py = Trunc(cy), pz = Trunc(z);
   if (sc.remembered) return RememberedShadePoint(sc, px, py, pz, surface);
-  return BytesOf(ShadePoint(px, py, pz, surface[0], surface[1], surface[2]));
+  ShadeColour shade = ShadePoint(px, py, pz, surface[0], surface[1], surface[2]);
+  return Rgb(ShadeByte(shade.red), ShadeByte(shade.green), ShadeByte(shade.blue));
 }
 
 // The walk of one span. The fine fill draws the pixel a step lands on, the coarse fill the cross
-// around it; Tested puts every step through the frame and near tests, which a wholly drawable
-// span skips (saves SAVED_TESTED). Each of the four is compiled on its own, so that none pays
-// for another's tests (saves SAVED_SPLIT).
+// around it (each compiled on its own, so that neither pays for the other's tests: saves
+// SAVED_SPLIT); a wholly drawable span skips the frame and near tests (saves SAVED_TESTED).
 template <bool Coarse, bool Tested>
 void WalkSpan(const SpanEnds& e, const SpanWalk& w, const SpanColour& sc) {
   const int32_t width = RenderWidth, height = RenderHeight;
@@ -496,5 +497,5 @@ ShadeColour ShadePoint(int32_t px, int32_t py, int32_t pz, int32_t sr, int32_t s
 }
 
 void PutPixelRgb(int32_t x, int32_t y, uint8_t red, uint8_t green, uint8_t blue) {
-  PutPixelRgb(FrameBuffer, RenderWidth, x, y, red, green, blue);
+  PutPixelRgb(FrameBuffer, RenderWidth, x, y, Rgb(red, green, blue));
 }
