@@ -223,11 +223,31 @@ inline double LightDistance(float lx, float ly, float lz, int32_t px, int32_t py
          static_cast<double>(std::fabs(lz - static_cast<float>(pz)));
 }
 
+// A light's step on the running colour acc, in two halves. First each channel is lifted to the
+// light's contribution at distance d where that is brighter, and 17 / 18 of it taken, in double.
+void Lift(const SceneLight& light, double d, const float acc[3], double lifted[3]) {
+  float k = static_cast<float>(d / light.range);
+  const float colour[3] = {light.red, light.green, light.blue};
+  for (int c = 0; c < 3; ++c) {
+    float q = colour[c] / k;
+    lifted[c] = static_cast<double>(q > acc[c] ? q : acc[c]) * 17 / 18;
+  }
+}
+
+// Then the surface's share is added, still in double, and the sum rounded once, when it is stored
+// back into the single-precision running colour, and clamped.
+float Blend(double lifted, int32_t share) {
+  float value = static_cast<float>(lifted + share);
+  if (value > 255) value = 255;
+  if (value < 0) value = 0;
+  return value;
+}
+
 // Remembered shades. With one light, ShadePoint depends on the point only through its distance
 // from the light, and on a surface byte only through its share, surface div 18 (0 to 14). A
 // frame meets a few thousand distinct distances (whole numbers plus the fractions of the light's
 // position), so the bytes of ShadePoint for every share at a recently met distance are kept: a
-// pixel then costs its distance and three reads instead of ShadePoint's four divisions and three
+// pixel then costs its distance and three reads instead of ShadePoint's seven divisions and three
 // blends. Saves SAVED_REMEMBERED. The entries belong to the light's range and colour of one
 // generation; its position enters only through the distance, which is the key.
 struct RememberedShade {
@@ -262,15 +282,15 @@ uint32_t CurrentShadeGeneration() {
   return ShadeGeneration;
 }
 
-// The entry of distance d, filled by ShadePoint at the point (px, py, pz), which lies at d.
+// The entry of distance d: ShadePoint's one step, lifted once and blended with every share.
 [[gnu::noinline]] void Remember(RememberedShade& entry, uint64_t distanceBits, uint32_t generation,
-                                int32_t px, int32_t py, int32_t pz) {
-  for (int32_t share = 0; share < 16; ++share) {
-    ShadeColour c = ShadePoint(px, py, pz, 18 * share, 18 * share, 18 * share);
-    entry.bytes[0][share] = ShadeByte(c.red);
-    entry.bytes[1][share] = ShadeByte(c.green);
-    entry.bytes[2][share] = ShadeByte(c.blue);
-  }
+                                double d) {
+  const float none[3] = {0, 0, 0};
+  double lifted[3];
+  Lift(LightTable[1], d, none, lifted);
+  for (int c = 0; c < 3; ++c)
+    for (int32_t share = 0; share < 16; ++share)
+      entry.bytes[c][share] = ShadeByte(Blend(lifted[c], share));
   entry.distanceBits = distanceBits;
   entry.generation = generation;
 }
@@ -377,7 +397,7 @@ inline PixelColour RememberedShadePoint(const SpanColour& sc, int32_t px, int32_
   std::memcpy(&bits, &d, sizeof bits);
   RememberedShade& entry = RememberedShades[(bits * 0x9E3779B97F4A7C15ull) >> 52];
   if (entry.generation != sc.generation || entry.distanceBits != bits)
-    Remember(entry, bits, sc.generation, px, py, pz);
+    Remember(entry, bits, sc.generation, d);
   return Rgb(entry.bytes[0][Share.of[surface[0]]], entry.bytes[1][Share.of[surface[1]]],
              entry.bytes[2][Share.of[surface[2]]]);
 }
@@ -475,23 +495,12 @@ void DrawTriangleSpan(double x0, double y0, double cx0, double cy0, double cz0, 
 // several lights the order of the lights matters. With no light the result is black.
 ShadeColour ShadePoint(int32_t px, int32_t py, int32_t pz, int32_t sr, int32_t sg, int32_t sb) {
   float acc[3] = {0, 0, 0};
-  const int32_t surface[3] = {sr, sg, sb};
+  const int32_t share[3] = {sr / 18, sg / 18, sb / 18};
   for (int32_t j = 1; j <= LightCount; ++j) {
     const SceneLight& light = LightTable[j];
-    double d = LightDistance(light.camX, light.camY, light.camZ, px, py, pz);
-    float k = static_cast<float>(d / light.range);
-    const float colour[3] = {light.red, light.green, light.blue};
-    for (int c = 0; c < 3; ++c) {
-      float q = colour[c] / k;
-      if (q > acc[c]) acc[c] = q;
-    }
-    // The blend is worked in double, like the rest of the rasterizer's arithmetic, and rounded
-    // once, when it is stored back into the single-precision running colour.
-    for (int c = 0; c < 3; ++c) {
-      acc[c] = static_cast<float>(static_cast<double>(acc[c]) * 17 / 18 + (surface[c] / 18));
-      if (acc[c] > 255) acc[c] = 255;
-      if (acc[c] < 0) acc[c] = 0;
-    }
+    double lifted[3];
+    Lift(light, LightDistance(light.camX, light.camY, light.camZ, px, py, pz), acc, lifted);
+    for (int c = 0; c < 3; ++c) acc[c] = Blend(lifted[c], share[c]);
   }
   return ShadeColour{acc[0], acc[1], acc[2]};
 }
