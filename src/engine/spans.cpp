@@ -341,7 +341,7 @@ inline unsigned CrossPassed(const uint32_t* mask, const double* depth, size_t p,
   __m128 nearer = _mm_shuffle_ps(_mm_castpd_ps(nearerLeftCentre), _mm_castpd_ps(nearerRightBelow),
                                  _MM_SHUFFLE(2, 0, 2, 0));
   __m128i rightBelow = _mm_unpacklo_epi32(_mm_cvtsi32_si128(static_cast<int>(m[1])),
-                                          _mm_cvtsi32_si128(static_cast<int>(m[-width])));
+                                          _mm_cvtsi32_si128(static_cast<int>(*(m - width))));
   __m128i marks =
       _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(m - 1)), rightBelow);
   __m128 free = _mm_castsi128_ps(_mm_cmpeq_epi32(marks, _mm_setzero_si128()));
