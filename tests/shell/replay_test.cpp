@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <string>
 
 #include "platform/headless/headless.h"
 #include "shell/shell.h"
@@ -13,11 +15,12 @@
 
 namespace {
 
-// fixtures/window_session.vrr: vaultrun built from this tree, recorded under Xvfb with
-// SDL_AUDIODRIVER=dummy while xdotool moved the mouse and held T, B, N, I, keypad + and -, 1, 2,
-// 3, F3, F2, Space and Escape (0.2 s each). Its 985 passes carry 8 frame hashes;
-// `vaultrun-snapshot --replay` of the Linux build and of the Windows build under Wine both found
-// all 8 identical and a last frame of 63b8924c9b029b99.
+// fixtures/window_session.hex (`xxd -r -p` turns it back into the .vrr file): vaultrun built from
+// this tree, recorded under Xvfb with SDL_AUDIODRIVER=dummy while xdotool moved the mouse and held
+// T, B, N, I, keypad + and -, 1, 2, 3, F3, F2, Space and Escape (0.2 s each). Its 985 passes carry
+// 8 frame hashes; `vaultrun-snapshot --replay` of the Linux build and of the Windows build under
+// Wine both found all 8 identical and a last frame of 63b8924c9b029b99. Kept as hex text: the
+// file is 2,223 bytes.
 constexpr uint32_t FixturePasses = 985;
 constexpr uint64_t FixtureLastFrame = 0x63b8924c9b029b99ull;
 
@@ -36,8 +39,12 @@ class Replays : public ::testing::Test {
 ScratchFolder* Replays::pictures_ = nullptr;
 
 std::vector<uint8_t> Fixture() {
-  return ReadFileBytes(std::filesystem::path(__FILE__).parent_path() / "fixtures" /
-                       "window_session.vrr");
+  std::ifstream file(std::filesystem::path(__FILE__).parent_path() / "fixtures" /
+                     "window_session.hex");
+  std::vector<uint8_t> bytes;
+  for (std::string pair(2, ' '); file >> pair[0] >> pair[1];)
+    bytes.push_back(static_cast<uint8_t>(std::stoi(pair, nullptr, 16)));
+  return bytes;
 }
 
 // Plays replay headless; returns the hash of the last frame played.
