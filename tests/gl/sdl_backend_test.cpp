@@ -2,24 +2,17 @@
 // and the pointer as the X server reports them (driven with xdotool under Xvfb).
 #include <SDL2/SDL.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
 #include "frame/frame.h"
 #include "input/input.h"
 #include "shell/shell.h"
 #include "tests/gl/gl_test_window.h"
-
-// Last: Xlib's macros (None, Bool, Status) must not reach the headers above.
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
 
 namespace {
 
@@ -60,97 +53,24 @@ TEST(SdlCloseSignals, SecondSignalBeforeThePumpEndsTheProcess) {
 }
 
 // Without a display the box goes to standard error as "CAPTION: text" and takes its default
-// button. Run in a fresh process, so that no display connection from another test is open.
+// button (run in a fresh process, so that no display connection of another test is open); a
+// script asks for the same with VAULTRUN_MESSAGE_BOXES=stderr.
 TEST(SdlMessageBoxes, WithoutADisplayTheBoxIsWrittenToStandardError) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
-  EXPECT_EXIT(
-      {
-        unsetenv("DISPLAY");
-        unsetenv("WAYLAND_DISPLAY");
-        unsetenv("VAULTRUN_MESSAGE_BOXES");
-        int answer = PlatformMessageBox(nullptr, "Activated 0 channel for Audio System.",
-                                        "Audio Initialization.", MbOk);
-        std::exit(answer);
-      },
-      testing::ExitedWithCode(IdOk),
-      "Audio Initialization\\.: Activated 0 channel for Audio System\\.");
-  EXPECT_EXIT(
-      {
-        unsetenv("DISPLAY");
-        unsetenv("WAYLAND_DISPLAY");
-        unsetenv("VAULTRUN_MESSAGE_BOXES");
-        std::exit(PlatformMessageBox(nullptr, "Use Windowed Mode Instead?", "Kelo GL",
-                                     MbYesNo | MbIconExclamation));
-      },
-      testing::ExitedWithCode(IdYes), "Kelo GL: Use Windowed Mode Instead\\?");
-}
-
-// Whether a top-level window of that name is on the screen.
-bool TopLevelWindowShown(Display* display, const char* name) {
-  ::Window root, parent, *children = nullptr;
-  unsigned int count = 0;
-  bool shown = false;
-  if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count))
-    return false;
-  for (unsigned int i = 0; i < count && !shown; ++i) {
-    // SDL stores a box's name as UTF-8, which XFetchName (and xdotool) pass over.
-    XTextProperty title;
-    if (XGetWMName(display, children[i], &title) && title.value) {
-      shown = std::strcmp(reinterpret_cast<char*>(title.value), name) == 0;
-      XFree(title.value);
-    }
+  for (uint32_t style : {uint32_t{MbOk}, uint32_t{MbYesNo | MbIconExclamation}}) {
+    EXPECT_EXIT(
+        {
+          unsetenv("DISPLAY");
+          unsetenv("WAYLAND_DISPLAY");
+          unsetenv("VAULTRUN_MESSAGE_BOXES");
+          std::exit(PlatformMessageBox(nullptr, "Use Windowed Mode?", "Kelo GL", style));
+        },
+        testing::ExitedWithCode(style == MbOk ? IdOk : IdYes), "Kelo GL: Use Windowed Mode\\?");
   }
-  if (children) XFree(children);
-  return shown;
-}
-
-template <typename Done>
-bool WaitUntil(Done done) {
-  for (int attempt = 0; attempt < 500; ++attempt) {
-    if (done()) return true;
-    usleep(10000);
-  }
-  return false;
-}
-
-// A box is modal: no pump runs while it waits, so a close signal ends the process at once,
-// killed by that signal, and the box (shown by a process of SDL's own) goes with it.
-TEST(SdlMessageBoxes, CloseSignalWhileABoxWaitsEndsTheProgramAndItsBox) {
-  if (SignalIsIgnored(SIGTERM)) GTEST_SKIP() << "started with SIGTERM ignored";
-  Display* display = XOpenDisplay(nullptr);
-  if (!display) GTEST_SKIP() << "no display";
-  int fonts = 0;
-  XFreeFontNames(XListFonts(display, "-*-*-medium-r-normal--*-120-*-*-*-*-*-*", 1, &fonts));
-  if (fonts == 0) {
-    XCloseDisplay(display);
-    GTEST_SKIP() << "the X server has no font for SDL's message box (apt-get install xfonts-base)";
-  }
-  const char* caption = "Audio Initialization.";
-  pid_t program = fork();
-  if (program == 0) {
-    unsetenv("VAULTRUN_MESSAGE_BOXES");
-    PlatformMessageBox(nullptr, "Activated 16 channel for Audio System.", caption, MbOk);
-    _exit(0);  // answered: the signal did not end it
-  }
-  ASSERT_GT(program, 0);
-  EXPECT_TRUE(WaitUntil([&] { return TopLevelWindowShown(display, caption); }));
-  kill(program, SIGTERM);
-  int status = 0;
-  EXPECT_TRUE(WaitUntil([&] { return waitpid(program, &status, WNOHANG) == program; }));
-  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << "status " << status;
-  EXPECT_TRUE(WaitUntil([&] { return !TopLevelWindowShown(display, caption); }));
-  kill(program, SIGKILL);  // nothing left to kill when all went well
-  waitpid(program, &status, WNOHANG);
-  XCloseDisplay(display);
-}
-
-TEST(SdlMessageBoxes, ScriptsCanSendBoxesToStandardError) {
   setenv("VAULTRUN_MESSAGE_BOXES", "stderr", 1);
   testing::internal::CaptureStderr();
-  int answer =
-      PlatformMessageBox(nullptr, "Window Creation Error.", "ERROR", MbOk | MbIconExclamation);
+  EXPECT_EQ(PlatformMessageBox(nullptr, "Window Creation Error.", "ERROR", MbOk), IdOk);
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "ERROR: Window Creation Error.\n");
-  EXPECT_EQ(answer, IdOk);
 }
 
 // ---- Keys and the pointer, driven through the X server ----------------------------------------
@@ -190,28 +110,26 @@ TEST_F(SdlInputTest, KeysTheProgramNamesReadAsTheirWindowsVirtualKeys) {
     const char* keysym;
     int virtualKey;
   };
-  const Case cases[] = {
-      {"a", 'A'},
-      {"z", 'Z'},
-      {"0", '0'},
-      {"1", '1'},
-      {"9", '9'},
-      {"F1", VkF1},
-      {"F4", VkF4},
-      {"Left", VkLeft},
-      {"Up", VkUp},
-      {"Right", VkRight},
-      {"Down", VkDown},
-      {"KP_Add", VkAdd},
-      {"KP_Subtract", VkSubtract},
-      {"Escape", VkEscape},
-      {"space", VkSpace},
-      {"Tab", VkTab},
-      {"Return", VkReturn},
-      {"BackSpace", VkBack},
-      {"Shift_L", VkShift},
-      {"Shift_R", VkShift},
-  };
+  const Case cases[] = {{"a", 'A'},
+                        {"z", 'Z'},
+                        {"0", '0'},
+                        {"1", '1'},
+                        {"9", '9'},
+                        {"F1", VkF1},
+                        {"F4", VkF4},
+                        {"Left", VkLeft},
+                        {"Up", VkUp},
+                        {"Right", VkRight},
+                        {"Down", VkDown},
+                        {"KP_Add", VkAdd},
+                        {"KP_Subtract", VkSubtract},
+                        {"Escape", VkEscape},
+                        {"space", VkSpace},
+                        {"Tab", VkTab},
+                        {"Return", VkReturn},
+                        {"BackSpace", VkBack},
+                        {"Shift_L", VkShift},
+                        {"Shift_R", VkShift}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.keysym);
     Xdotool(std::string("keydown ") + c.keysym);
@@ -221,50 +139,19 @@ TEST_F(SdlInputTest, KeysTheProgramNamesReadAsTheirWindowsVirtualKeys) {
   }
 }
 
-// Keys are the X server's, as GetAsyncKeyState's are the desktop's: they are seen while another
-// client's window has the keyboard focus.
-TEST_F(SdlInputTest, KeysAreSeenWhileAnotherClientsWindowHasTheFocus) {
-  Display* other = XOpenDisplay(nullptr);
-  ASSERT_NE(other, nullptr);
-  ::Window window = XCreateSimpleWindow(other, DefaultRootWindow(other), 700, 0, 100, 100, 0, 0, 0);
-  XMapWindow(other, window);
-  ASSERT_TRUE(WaitUntil([&] {
-    XWindowAttributes attributes;
-    return XGetWindowAttributes(other, window, &attributes) && attributes.map_state == IsViewable;
-  }));
-  XSetInputFocus(other, window, RevertToParent, CurrentTime);
-  XSync(other, False);
-  Xdotool("keydown Escape");
-  EXPECT_TRUE(WaitForKey(VkEscape, 1));
-  ::Window focus = 0;
-  int revert = 0;
-  XGetInputFocus(other, &focus, &revert);
-  EXPECT_EQ(focus, window);
-  Xdotool("keyup Escape");
-  EXPECT_TRUE(WaitForKey(VkEscape, 0));
-  XCloseDisplay(other);
-}
-
-// A key held through a rebuild stays held: F2 held for a second rebuilds the window on every
-// pass, as on Windows.
+// A key held through a rebuild stays held: F2 held rebuilds the window on every pass, as on
+// Windows.
 TEST_F(SdlInputTest, HeldF2RebuildsTheWindowOnEveryPass) {
   Xdotool("keydown F2");
   ASSERT_TRUE(WaitForKey(VkF2, 1));
-  int passes = 0, rebuilds = 0;
-  auto end = std::chrono::steady_clock::now() + std::chrono::seconds(1);
-  while (std::chrono::steady_clock::now() < end) {
+  for (int pass = 0; pass < 10; ++pass) {
     Uint32 window = SDL_GetWindowID(SDL_GL_GetCurrentWindow());
     HandleWindowKeys();
     ClearFrame();
     PresentFrame();
     DrainMessages();
-    ++passes;
-    if (SDL_GetWindowID(SDL_GL_GetCurrentWindow()) != window) ++rebuilds;
+    EXPECT_NE(SDL_GetWindowID(SDL_GL_GetCurrentWindow()), window) << "pass " << pass;
   }
-  Xdotool("keyup F2");
-  std::printf("%d rebuilds in %d passes\n", rebuilds, passes);
-  EXPECT_GT(passes, 1);
-  EXPECT_EQ(rebuilds, passes);
 }
 
 TEST_F(SdlInputTest, MouseButtonsAreVirtualKeysOneTwoAndFour) {
