@@ -78,29 +78,21 @@ TEST_F(WindowTest, FailingCreationStepReleasesWhatExistsThenReports) {
     size_t steps;  // of `made`, the failing one included
     Log released;
   } cases[] = {
+      // clang-format off
       {HeadlessRegisterClass, "Failed To Register The Window Class.", 1, {}},
       {HeadlessCreateWindow, "Window Creation Error.", 2, {"UnregisterClass"}},
-      {HeadlessGetDeviceContext,
-       "Can't Create A GL Device Context.",
-       3,
+      {HeadlessGetDeviceContext, "Can't Create A GL Device Context.", 3,
        {"DestroyWindow", "UnregisterClass"}},
-      {HeadlessChoosePixelFormat,
-       "Can't Find A Suitable PixelFormat.",
-       4,
+      {HeadlessChoosePixelFormat, "Can't Find A Suitable PixelFormat.", 4,
        {"ReleaseDC", "DestroyWindow", "UnregisterClass"}},
-      {HeadlessSetPixelFormat,
-       "Can't Set The PixelFormat.",
-       5,
+      {HeadlessSetPixelFormat, "Can't Set The PixelFormat.", 5,
        {"ReleaseDC", "DestroyWindow", "UnregisterClass"}},
-      {HeadlessCreateGlContext,
-       "Can't Create A GL Rendering Context.",
-       6,
+      {HeadlessCreateGlContext, "Can't Create A GL Rendering Context.", 6,
        {"ReleaseDC", "DestroyWindow", "UnregisterClass"}},
-      {HeadlessMakeCurrent,
-       "Can't Activate The GL Rendering Context.",
-       7,
+      {HeadlessMakeCurrent, "Can't Activate The GL Rendering Context.", 7,
        {"wglMakeCurrent(NULL)", "wglDeleteContext", "ReleaseDC", "DestroyWindow",
         "UnregisterClass"}},
+      // clang-format on
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.message);
