@@ -1,23 +1,10 @@
-// window-probe: looks at VAULTRUN's windows from beside the program, as any Windows program can.
-//
-// Platform: Windows; the smoke test runs it under Wine in the program's prefix, so both share
-// one desktop. Dependencies: USER32.
-//
-//   window-probe message-box CAPTION SECONDS
-//       waits for a message box with that caption and prints its text and buttons:
-//         text: Activated 0 channel for Audio System.
-//         button: OK
-//   window-probe window CLASS TITLE SECONDS
-//       waits for a visible top-level window of that class and title and prints what Windows
-//       knows of it:
-//         rect: 0 0 640 480        (GetWindowRect: left top right bottom)
-//         client: 640 480          (GetClientRect: width height)
-//         style: 0x96000000        (GWL_STYLE)
-//         exstyle: 0x00040100      (GWL_EXSTYLE)
-//
-// Exit status: 0 when the window was found, 1 when it did not appear in time, 2 on wrong
-// arguments. The probe only reads: it never presses a button or sends a key, so the test drives
-// the program through the X server as a user would.
+// window-probe: looks at VAULTRUN's windows from beside the program, as any Windows program can
+// (the smoke test runs it under Wine in the program's prefix). It only reads, never presses.
+//   window-probe message-box CAPTION SECONDS   prints "text: ..." and one "button: ..." a button
+//   window-probe window CLASS TITLE SECONDS    prints "rect: L T R B", "client: W H", "style:
+//   0x..."
+//                                              and "exstyle: 0x..."
+// Exit status: 0 found, 1 not within the time, 2 wrong arguments.
 #include <windows.h>
 
 #include <cstdio>
