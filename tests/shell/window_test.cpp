@@ -55,8 +55,8 @@ const Log Made = {"RegisterClass",  "CreateWindow",     "GetDC",         "Choose
 const Log Released = {"wglMakeCurrent(NULL)", "wglDeleteContext", "ReleaseDC", "DestroyWindow",
                       "UnregisterClass"};
 
-// Every step in order, all four handles; a later creation with other bits reuses the pixel format
-// request (double-buffered RGBA for a window, 16 colour and 16 depth bits, nothing else).
+// Every step in order, all four handles; the pixel format asked for is double-buffered RGBA for a
+// window with 16 colour and 16 depth bits, nothing else.
 TEST_F(WindowTest, CreationRunsEveryStepInOrderAndAsksForSixteenBitColourAndDepth) {
   EXPECT_EQ(CreateRenderWindow("VAULTRUN", 640, 480, 16, 0), 1);
   Log expected = Made;
@@ -65,9 +65,7 @@ TEST_F(WindowTest, CreationRunsEveryStepInOrderAndAsksForSixteenBitColourAndDept
   EXPECT_TRUE(HeadlessMessageBoxes.empty());
   EXPECT_TRUE(InstanceHandle && WindowHandle && DeviceContext && RenderingContext);
   ExpectWindowRect(0, 0, 640, 480);
-  EXPECT_EQ(HeadlessCursorCounter, 0);  // only the fullscreen path hides the cursor here
-  DestroyRenderWindow();
-  ASSERT_EQ(CreateRenderWindow("VAULTRUN", 640, 480, 32, 0), 1);
+  EXPECT_EQ(HeadlessCursorCounter, 0);  // OpenMainWindow hides it
   PixelFormatRequest request{40, 1, 0x4u | 0x20u | 0x1u, 0, 16};
   request.cDepthBits = 16;
   EXPECT_EQ(std::memcmp(&PixelFormat, &request, sizeof request), 0);
@@ -132,39 +130,6 @@ TEST_F(WindowTest, FailingReleaseStepReportsAndTheShutdownGoesOn) {
   DestroyRenderWindow();
   EXPECT_EQ(HeadlessCallLog, Log{"UnregisterClass"});
   ExpectOneBox("Could Not Unregister Class.", "SHUTDOWN ERROR", MbOk | MbIconInformation);
-}
-
-// Fullscreen hides the cursor and its release restores the display first. An unsupported mode
-// asks; Yes (the default button) goes on windowed, No gives up before any window exists.
-TEST_F(WindowTest, FullscreenHidesTheCursorAndAnUnsupportedModeAsksToGoOnWindowed) {
-  ASSERT_EQ(CreateRenderWindow("VAULTRUN", 640, 480, 16, 1), 1);
-  EXPECT_EQ(Fullscreen, 1);
-  EXPECT_EQ(CountInLog("ChangeDisplaySettings"), 1);
-  EXPECT_EQ(HeadlessCursorCounter, -1);
-  HeadlessCallLog.clear();
-  DestroyRenderWindow();
-  ASSERT_FALSE(HeadlessCallLog.empty());
-  EXPECT_EQ(HeadlessCallLog.front(), "RestoreDisplayMode");
-  EXPECT_EQ(HeadlessCursorCounter, 0);
-
-  for (int answer : {IdYes, IdNo}) {
-    SetUp();
-    HeadlessFailSteps[HeadlessFullscreenMode] = true;
-    HeadlessMessageBoxAnswer = answer == IdYes ? 0 : IdNo;
-    EXPECT_EQ(CreateRenderWindow("VAULTRUN", 640, 480, 16, 1), answer == IdYes ? 1 : 0);
-    ASSERT_EQ(HeadlessMessageBoxes.size(), answer == IdYes ? 1u : 2u);
-    EXPECT_EQ(HeadlessMessageBoxes[0].text,
-              "The Requested Fullscreen Mode Is Not Supported By\nYour Video Card. Use Windowed "
-              "Mode Instead?");
-    EXPECT_EQ(HeadlessMessageBoxes[0].caption, "Kelo GL");
-    EXPECT_EQ(HeadlessMessageBoxes[0].style, MbYesNo | MbIconExclamation);
-    EXPECT_EQ(Fullscreen == 0, answer == IdYes);
-    EXPECT_EQ(HeadlessCursorCounter, 0);
-    EXPECT_EQ(CountInLog("CreateWindow"), answer == IdYes ? 1 : 0);
-  }
-  EXPECT_EQ(HeadlessMessageBoxes[1].text, "Program Will Now Close.");
-  EXPECT_EQ(HeadlessMessageBoxes[1].caption, "ERROR");
-  EXPECT_EQ(HeadlessMessageBoxes[1].style, MbOk | MbIconStop);
 }
 
 // The main window is twice the render size and hides the cursor, which stays when it fails.
