@@ -1,6 +1,4 @@
-// The real window through the shell and the sdl backend, read back with OpenGL: where it is, how
-// large, where a frame pixel lands, and the GL state each context gets. Needs a display (run
-// under Xvfb with Mesa, a 1600 x 1200 screen for scale 5); skips without one.
+// The real window read back with OpenGL (Xvfb with Mesa, 1600 x 1200 for scale 5; skips without).
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
@@ -31,10 +29,8 @@ class PresentTest : public ::testing::Test {
   }
 };
 
-// At scale s frame pixel (0, 0) is the s x s square at the window's bottom-left corner and frame
-// pixel (319, 239) the one at its top-right; the black rest of the frame covers the whole
-// window, so the GL clear colour shows nowhere. The window opens at scale 2; RebuildWindow (F1
-// to F4) makes the others.
+// At scale s frame pixel (0, 0) is the s x s square at the bottom-left corner, (319, 239) the one
+// at the top-right, and the black frame covers the whole window (no clear colour shows).
 TEST_F(PresentTest, FramePixelsBecomeSquaresOfTheScaleFromTheBottomLeftCorner) {
   const uint32_t Black = 0, Green = 0x1EC80A, Purple = 0x5A28C8;  // 0xBBGGRR
   for (int s : {2, 1, 4, 3, 5}) {
@@ -71,10 +67,8 @@ TEST_F(PresentTest, FramePixelsBecomeSquaresOfTheScaleFromTheBottomLeftCorner) {
   }
 }
 
-// Each rebuild makes a new context in which the GL state is set up again: the clear colour that
-// is the transparent key, textures and depth test on, a 320 x 240 viewport whatever the window,
-// and the world view's projection, 45 degrees high at 4:3 from 0.1 to 100. cot(22.5 degrees) is
-// 1 + sqrt(2); the depth terms are -(f + n) / (f - n) and -2fn / (f - n).
+// A rebuilt context gets the state again, with the world view's projection: 45 degrees high at
+// 4:3 from 0.1 to 100 (cot 22.5 degrees = 1 + sqrt(2); depth -(f + n) / (f - n), -2fn / (f - n)).
 TEST_F(PresentTest, EveryContextGetsTheGlStateTheWorldViewNeeds) {
   RebuildWindow(3);
   GLfloat clear[4] = {};

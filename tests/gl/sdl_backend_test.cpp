@@ -1,5 +1,4 @@
-// The sdl backend's own behaviour: close signals, message boxes without a display, and keys
-// and the pointer as the X server reports them (driven with xdotool under Xvfb).
+// The sdl backend: close signals, boxes without a display, keys and pointer (xdotool, Xvfb).
 #include <SDL2/SDL.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -40,18 +39,6 @@ TEST(SdlCloseSignals, SignalBecomesACloseRequestWithoutAWindow) {
   QuitRequested = 0;
 }
 
-// A second signal before the pump has seen the first ends the process, as without a handler.
-TEST(SdlCloseSignals, SecondSignalBeforeThePumpEndsTheProcess) {
-  GTEST_FLAG_SET(death_test_style, "threadsafe");
-  EXPECT_EXIT(
-      {
-        std::raise(SIGTERM);
-        std::raise(SIGTERM);
-        std::exit(0);
-      },
-      testing::KilledBySignal(SIGTERM), "");
-}
-
 // Without a display the box goes to standard error as "CAPTION: text" and takes its default
 // button (run in a fresh process, so that no display connection of another test is open); a
 // script asks for the same with VAULTRUN_MESSAGE_BOXES=stderr.
@@ -72,8 +59,6 @@ TEST(SdlMessageBoxes, WithoutADisplayTheBoxIsWrittenToStandardError) {
   EXPECT_EQ(PlatformMessageBox(nullptr, "Window Creation Error.", "ERROR", MbOk), IdOk);
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "ERROR: Window Creation Error.\n");
 }
-
-// ---- Keys and the pointer, driven through the X server ----------------------------------------
 
 class SdlInputTest : public ::testing::Test {
  protected:
@@ -127,21 +112,6 @@ TEST_F(SdlInputTest, KeysAndButtonsReadAsTheirWindowsVirtualKeys) {
     EXPECT_TRUE(WaitForKey(c.virtualKey, 1));
     Xdotool(std::string(c.device) + "up " + c.name);
     EXPECT_TRUE(WaitForKey(c.virtualKey, 0));
-  }
-}
-
-// A key held through a rebuild stays held: F2 held rebuilds the window on every pass, as on
-// Windows.
-TEST_F(SdlInputTest, HeldF2RebuildsTheWindowOnEveryPass) {
-  Xdotool("keydown F2");
-  ASSERT_TRUE(WaitForKey(VkF2, 1));
-  for (int pass = 0; pass < 10; ++pass) {
-    Uint32 window = SDL_GetWindowID(SDL_GL_GetCurrentWindow());
-    HandleWindowKeys();
-    ClearFrame();
-    PresentFrame();
-    DrainMessages();
-    EXPECT_NE(SDL_GetWindowID(SDL_GL_GetCurrentWindow()), window) << "pass " << pass;
   }
 }
 

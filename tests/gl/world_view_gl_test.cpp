@@ -1,7 +1,4 @@
-// The first-person world view in a real window (Xvfb with Mesa): a rock cell in front of the
-// viewer comes back from OpenGL textured with the cube picture of slot 1201, and everything else
-// as the transparent key colour that the read-back leaves out of the frame. Skips without a
-// display.
+// The first-person world view in a real window (Xvfb with Mesa); skips without a display.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
@@ -59,11 +56,9 @@ class WorldViewGl : public ::testing::Test {
   static const uint8_t* Frame(int x, int y) { return FrameBuffer + 4 * (y * 320 + x); }
 };
 
-// With yaw and pitch 0 the view turns by 180 degrees about z and about x: eye space is
-// (-dx, dy, -dz) of the cell offset (x - ux, uy - y, z - level), so the viewer looks along +dz,
-// towards the deeper levels. A rock cell two levels down, under the viewer, fills the middle of
-// the view (its half-size 0.5 some 1.5 units away spans about 36 of the 45 degrees), so the
-// centre pixel is cube and the corners are not.
+// With yaw and pitch 0 the viewer looks towards the deeper levels: a rock cell two levels down
+// fills the middle of the view (some 36 of the 45 degrees), textured; the key colour leaves the
+// frame as it was.
 TEST_F(WorldViewGl, ARockCellInFrontComesBackTexturedAndTheRestLeavesTheFrame) {
   WorldGrid[100 + 100 * 256 + 12 * 65536] = 61;
   WorldViewStep();

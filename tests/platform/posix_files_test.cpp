@@ -1,5 +1,4 @@
-// Files as the program asks for them on POSIX: Windows paths, names found without regard to
-// case, open-always creating what is missing where its folder exists. (Windows has its own.)
+// Files as the program asks for them, on POSIX: Windows paths, names in any case.
 #ifndef _WIN32
 #include <gtest/gtest.h>
 
@@ -57,7 +56,8 @@ TEST_F(PosixFilesTest, BackslashPathFindsEveryNameWithoutRegardToCase) {
   EXPECT_EQ(ReadAll("BMP_CUBE"), "(not opened)");
 }
 
-TEST_F(PosixFilesTest, WrittenBytesReadBackAndReadsStopAtTheEnd) {
+// Written bytes read back, reads stopping short at the end; the dispositions as on Windows.
+TEST_F(PosixFilesTest, WrittenBytesReadBackAndDispositionsBehaveAsOnWindows) {
   PlatformFile file = Open("data.bin");
   uint32_t count = 0;
   EXPECT_TRUE(PlatformWriteFile(file, "0123456789", 10, &count));
@@ -70,9 +70,7 @@ TEST_F(PosixFilesTest, WrittenBytesReadBackAndReadsStopAtTheEnd) {
     EXPECT_EQ(std::string(buffer, count), expected);
   }
   PlatformCloseHandle(file);
-}
 
-TEST_F(PosixFilesTest, DispositionsBehaveAsOnWindows) {
   const uint32_t CreateNew = 1, CreateAlways = 2, OpenExisting = 3, TruncateExisting = 5;
   EXPECT_EQ(ReadAll("none.txt", OpenExisting), "(not opened)");
   EXPECT_EQ(ReadAll("none.txt", TruncateExisting), "(not opened)");
@@ -82,7 +80,7 @@ TEST_F(PosixFilesTest, DispositionsBehaveAsOnWindows) {
   EXPECT_EQ(ReadAll("OLD.txt", OpenExisting), "old");
   EXPECT_EQ(ReadAll("OLD.txt", CreateAlways), "");
   EXPECT_FALSE(Exists("OLD.txt"));  // the existing file was truncated, not a new one made
-  EXPECT_EQ(ReadAll("old.txt", 9), "(not opened)");
+  EXPECT_EQ(ReadAll("old.txt", 9), "(not opened)");  // no such disposition
 }
 
 TEST_F(PosixFilesTest, HandlesThatAreNotFilesFailWithoutEffect) {

@@ -1,5 +1,4 @@
-// The engine pools at start-up and the release at exit. Leaks and double frees show up under the
-// address sanitizer; here every pointer must come back null and a second release be harmless.
+// The pools at start-up and their release (leaks and double frees: the address sanitizer).
 #include <gtest/gtest.h>
 
 #include <cstdio>

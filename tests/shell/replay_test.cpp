@@ -1,5 +1,4 @@
-// Replays: a session recorded in the window plays back with the same frames, a session recorded
-// here plays back identically, and a changed, cut or foreign replay is reported as such.
+// Replays of the window and of the headless loop; changed, cut or foreign ones reported as such.
 #include "shell/replay.h"
 
 #include <gtest/gtest.h>
@@ -24,8 +23,6 @@ namespace {
 constexpr uint32_t FixturePasses = 985;
 constexpr uint64_t FixtureLastFrame = 0x63b8924c9b029b99ull;
 
-// Every test runs in a folder of freshly written pictures, the frames' only input besides the
-// replay, so that no build folder's files matter and none is created in it.
 class Replays : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
@@ -47,7 +44,6 @@ std::vector<uint8_t> Fixture() {
   return bytes;
 }
 
-// Plays replay headless; returns the hash of the last frame played.
 uint64_t Play(const Replay& replay) {
   HeadlessReset();
   StartLoopReplay(replay, true);
