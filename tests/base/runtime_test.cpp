@@ -23,15 +23,11 @@ TEST(DoubleToInt32, TruncatesInRangeAndGivesIntegerIndefiniteOutside) {
   const struct {
     double value;
     int32_t expected;
-  } cases[] = {{2.9, 2},
-               {-2.9, -2},
-               {2147483647.5, INT32_MAX},
-               {-2147483648.9, INT32_MIN},
-               {inf, INT32_MIN},
-               {-inf, INT32_MIN},
-               {std::nan(""), INT32_MIN},
-               {2147483648.0, INT32_MIN},
-               {-2147483649.0, INT32_MIN}};
+  } cases[] = {// clang-format off
+      {2.9, 2}, {-2.9, -2}, {2147483647.5, INT32_MAX}, {-2147483648.9, INT32_MIN},
+      {inf, INT32_MIN}, {-inf, INT32_MIN}, {std::nan(""), INT32_MIN}, {2147483648.0, INT32_MIN},
+      {-2147483649.0, INT32_MIN}};
+  // clang-format on
   for (const auto& c : cases) EXPECT_EQ(DoubleToInt32(c.value), c.expected) << c.value;
 }
 

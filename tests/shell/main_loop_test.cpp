@@ -202,15 +202,15 @@ TEST_F(LoopPassTest, EscapeAndCloseEndTheLoopAfterTheCountedPassAndSpaceResetsFi
   HeadlessKeys[VkSpace] = true;
   RunLoopPass();
   EXPECT_EQ(FrameCounter, 1);
-}
 
-// Keypad + moves the view and the map level, with the map view's pause only.
-TEST_F(LoopPassTest, WindowAndMapViewKeysActInThePass) {
+  // The window and map view keys act in the pass too; keypad + moves the view and the map
+  // level, with the map view's pause only.
+  HeadlessKeys[VkSpace] = false;
+  HeadlessClockMs = 0;
   HeadlessKeys[VkF4] = HeadlessKeys[VkUp] = HeadlessKeys[VkAdd] = true;
   RunLoopPass();
-  EXPECT_EQ(DisplayScale, 4);
-  EXPECT_TRUE(MapViewRow == 1 && MapViewLevel == 1 && ViewDistance == -324.0f);
-  EXPECT_EQ(HeadlessClockMs, 380u);
+  EXPECT_TRUE(DisplayScale == 4 && MapViewRow == 1 && MapViewLevel == 1);
+  EXPECT_TRUE(ViewDistance == -324.0f && HeadlessClockMs == 380u);
 }
 
 // Seeded from the clock (the scene draws 12 numbers for each of 10 triangles), one pass, status
@@ -221,10 +221,7 @@ TEST_F(LoopTest, ProgramWithEscapeHeldRunsOnePassAndEndsWithStatusZero) {
   EXPECT_EQ(ProgramMain(), 0);
   EXPECT_EQ(RandState, StateAfter(1234, 120));
   EXPECT_TRUE(FrameCounter == 1 && QuitRequested == 1 && NextObjectId == 1 && LastObjectId == 1);
-  PlatformRect rect;
-  ASSERT_TRUE(HeadlessWindowRect(&rect));
-  EXPECT_TRUE(rect.left == 0 && rect.top == 0 && rect.right == 640 && rect.bottom == 480);
-  EXPECT_EQ(HeadlessCursorCounter, -1);
+  EXPECT_NE(HeadlessWindow(), nullptr);
   HeadlessCalendarSeconds = 1;
 }
 

@@ -1,10 +1,7 @@
-// window-probe: looks at VAULTRUN's windows from beside the program, as any Windows program can
-// (the smoke test runs it under Wine in the program's prefix). It only reads, never presses.
-//   window-probe message-box CAPTION SECONDS   prints "text: ..." and one "button: ..." a button
-//   window-probe window CLASS TITLE SECONDS    prints "rect: L T R B", "client: W H", "style:
-//   0x..."
-//                                              and "exstyle: 0x..."
-// Exit status: 0 found, 1 not within the time, 2 wrong arguments.
+// window-probe: reads VAULTRUN's windows from beside the program (the smoke test runs it under
+// Wine in the program's prefix). Status 0 found, 1 not within the time, 2 wrong arguments.
+//   message-box CAPTION SECONDS: "text: ..." and "button: ..." for each button
+//   window CLASS TITLE SECONDS: "rect: L T R B", "client: W H", "style: 0x...", "exstyle: 0x..."
 #include <windows.h>
 
 #include <cstdio>
@@ -13,19 +10,12 @@
 
 namespace {
 
-constexpr DWORD PollMs = 100;
-
-// The dialog class of message boxes.
-const char* const MessageBoxClass = "#32770";
-
 HWND WaitForWindow(const char* className, const char* title, double seconds) {
-  DWORD waited = 0;
-  for (;;) {
+  for (DWORD waited = 0;; waited += 100) {
     HWND window = FindWindowA(className, title);
     if (window && IsWindowVisible(window)) return window;
     if (waited >= seconds * 1000) return nullptr;
-    Sleep(PollMs);
-    waited += PollMs;
+    Sleep(100);
   }
 }
 
@@ -56,13 +46,12 @@ BOOL CALLBACK PrintMessageBoxChild(HWND child, LPARAM) {
 }
 
 int ProbeMessageBox(const char* caption, double seconds) {
-  HWND box = WaitForWindow(MessageBoxClass, caption, seconds);
-  if (!box) {
+  HWND box = WaitForWindow("#32770", caption, seconds);  // the dialog class
+  if (box)
+    EnumChildWindows(box, PrintMessageBoxChild, 0);
+  else
     std::printf("no message box \"%s\" within %.0f s\n", caption, seconds);
-    return 1;
-  }
-  EnumChildWindows(box, PrintMessageBoxChild, 0);
-  return 0;
+  return box ? 0 : 1;
 }
 
 int ProbeWindow(const char* className, const char* title, double seconds) {
@@ -82,24 +71,17 @@ int ProbeWindow(const char* className, const char* title, double seconds) {
   return 0;
 }
 
-int Usage() {
-  std::fprintf(stderr,
-               "usage: window-probe message-box CAPTION SECONDS\n"
-               "       window-probe window CLASS TITLE SECONDS\n");
-  return 2;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
   int status = 2;
-  if (argc == 4 && !std::strcmp(argv[1], "message-box")) {
+  if (argc == 4 && !std::strcmp(argv[1], "message-box"))
     status = ProbeMessageBox(argv[2], std::atof(argv[3]));
-  } else if (argc == 5 && !std::strcmp(argv[1], "window")) {
+  else if (argc == 5 && !std::strcmp(argv[1], "window"))
     status = ProbeWindow(argv[2], argv[3], std::atof(argv[4]));
-  } else {
-    return Usage();
-  }
+  else
+    std::fprintf(stderr,
+                 "usage: window-probe message-box CAPTION SECONDS | window CLASS TITLE SECONDS\n");
   std::fflush(stdout);
   return status;
 }
