@@ -4,7 +4,6 @@
 #include <limits>
 
 #include "base/base.h"
-#include "base/fnv1a.h"
 
 // The Windows C runtime's generator after srand(1) gives 41, 18467, 6334, 26500 (worked by hand
 // from state = state * 214013 + 2531011: 1 -> 2745024, whose bits 16..30 are 41); from the
@@ -36,13 +35,6 @@ TEST(StringCompareNoCase, IgnoresCaseOfLettersOnly) {
   EXPECT_NE(StringCompareNoCase("env4block", "env4blocks"), 0);
   EXPECT_LT(StringCompareNoCase("a", "B"), 0);
   EXPECT_NE(StringCompareNoCase("[", "{"), 0);
-}
-
-// The published FNV-1a 64 test vectors (checked again with Python's integers).
-TEST(Fnv1a64, MatchesThePublishedVectors) {
-  EXPECT_EQ(Fnv1a64("", 0), 0xcbf29ce484222325ull);
-  EXPECT_EQ(Fnv1a64("a", 1), 0xaf63dc4c8601ec8cull);
-  EXPECT_EQ(Fnv1a64("bar", 3, Fnv1a64("foo", 3)), 0x85944171f73967e8ull);
 }
 
 #ifdef _WIN32

@@ -21,12 +21,6 @@ class PresentTest : public ::testing::Test {
   void TearDown() override {
     if (WindowHandle) DestroyRenderWindow();
   }
-  static void ExpectWindowAt(int left, int top, int width, int height) {
-    PlatformRect rect;
-    ASSERT_TRUE(PlatformGetWindowRect(WindowHandle, &rect));
-    EXPECT_TRUE(rect.left == left && rect.top == top && rect.right - rect.left == width &&
-                rect.bottom - rect.top == height);
-  }
 };
 
 // At scale s frame pixel (0, 0) is the s x s square at the bottom-left corner, (319, 239) the one
@@ -37,7 +31,9 @@ TEST_F(PresentTest, FramePixelsBecomeSquaresOfTheScaleFromTheBottomLeftCorner) {
     SCOPED_TRACE(s);
     if (s != 2) RebuildWindow(s);
     int w = 320 * s, h = 240 * s;
-    ExpectWindowAt(0, 0, w, h);
+    PlatformRect rect;
+    ASSERT_TRUE(PlatformGetWindowRect(WindowHandle, &rect));
+    EXPECT_TRUE(rect.left == 0 && rect.top == 0 && rect.right == w && rect.bottom == h);
     ClearFrame();
     uint32_t* frame = reinterpret_cast<uint32_t*>(FrameBuffer);
     frame[0] = Green | 0xFF000000u;

@@ -128,15 +128,4 @@ TEST_F(SdlInputTest, CursorPositionIsTheDesktopPositionAndMapsIntoTheFrame) {
   EXPECT_TRUE(GetMouseX(WindowHandle) == 319 && GetMouseY(WindowHandle) == 0);
 }
 
-TEST_F(SdlInputTest, MMovesTheWindowToThePointer) {
-  Xdotool("mousemove 210 130");
-  Xdotool("keydown m");
-  ASSERT_TRUE(WaitForKey('M', 1));
-  HandleWindowKeys();
-  Xdotool("keyup m");
-  PlatformRect rect;
-  ASSERT_TRUE(PlatformGetWindowRect(WindowHandle, &rect));
-  EXPECT_TRUE(rect.left == 210 && rect.top == 130 && rect.right == 850 && rect.bottom == 610);
-}
-
 }  // namespace

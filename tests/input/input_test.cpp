@@ -38,9 +38,8 @@ TEST_F(InputTest, KeyIsDownOnlyWhileHeld) {
   EXPECT_EQ(IsKeyDown('I'), 0);
 }
 
-// Window 640 x 480 at (100, 50): render x = (px - 100) / 640 * 320, render y = (530 - py) / 480
-// * 240, clamped to the frame and truncated. The positions give exact binary fractions, so the
-// single-precision results are exact too. {cursor x, y, render x, y}:
+// Window 640 x 480 at (100, 50): render x = (px - 100) / 640 * 320, y = (530 - py) / 480 * 240,
+// clamped and truncated (exact binary fractions, so exact in single precision too).
 TEST_F(InputTest, MousePositionIsMeasuredAgainstTheWholeWindowWithRowsCountedUpward) {
   PlatformHandle window = PlaceWindow(100, 50, 640, 480);
   const int cases[][4] = {

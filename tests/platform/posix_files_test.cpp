@@ -90,12 +90,10 @@ TEST_F(PosixFilesTest, HandlesThatAreNotFilesFailWithoutEffect) {
   EXPECT_EQ(count, 0u);
   // Larger than any descriptor: must not be cut down to a small one that happens to be open.
   const PlatformFile huge = static_cast<PlatformFile>((int64_t{1} << 40) + 1);
-  EXPECT_FALSE(PlatformWriteFile(huge, "x", 1, &count));
-  EXPECT_FALSE(PlatformCloseHandle(huge));
-  EXPECT_FALSE(PlatformCloseHandle(PlatformInvalidFile));
-  EXPECT_EQ(PlatformCreateFile(nullptr, FileGenericRead, 0, FileOpenAlways, 0),
-            PlatformInvalidFile);
-  EXPECT_EQ(PlatformCreateFile("", FileGenericRead, 0, FileOpenAlways, 0), PlatformInvalidFile);
+  EXPECT_FALSE(PlatformWriteFile(huge, "x", 1, &count) || PlatformCloseHandle(huge) ||
+               PlatformCloseHandle(PlatformInvalidFile));
+  for (const char* path : {static_cast<const char*>(nullptr), ""})
+    EXPECT_EQ(PlatformCreateFile(path, FileGenericRead, 0, FileOpenAlways, 0), PlatformInvalidFile);
 }
 
 }  // namespace

@@ -87,21 +87,6 @@ TEST_F(LoopTest, EachKeyActsAndTakesItsPause) {
   CloseAudio();
 }
 
-// angleC = render x * trunc(MouseScale) - 180, angleB likewise from y; cursor (639, 0) is (319,
-// 239).
-TEST_F(LoopTest, ViewAnglesFollowTheMouseInWholeScaleSteps) {
-  ASSERT_EQ(OpenMainWindow(), 1);
-  const float cases[][5] = {
-      {0, 480, 3, -180, -180}, {639, 0, 3, 777, 537}, {639, 0, 2.9f, 458, 298}};
-  for (const auto& c : cases) {
-    HeadlessCursorX = static_cast<int>(c[0]);
-    HeadlessCursorY = static_cast<int>(c[1]);
-    MouseScale = c[2];
-    ComputeViewAngles();
-    EXPECT_TRUE(ViewAngleA == 180 && ViewAngleC == c[3] && ViewAngleB == c[4]) << c[2];
-  }
-}
-
 std::vector<uint8_t> Presented;  // the frame buffer as the last swap found it
 
 class LoopPassTest : public LoopTest {

