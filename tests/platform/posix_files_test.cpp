@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <limits>
 #include <string>
 
 #include "platform/platform.h"
@@ -88,8 +89,11 @@ TEST_F(PosixFilesTest, HandlesThatAreNotFilesFailWithoutEffect) {
   uint32_t count = 99;
   EXPECT_FALSE(PlatformReadFile(PlatformInvalidFile, buffer, 4, &count));
   EXPECT_EQ(count, 0u);
-  // Larger than any descriptor: must not be cut down to a small one that happens to be open.
-  const PlatformFile huge = static_cast<PlatformFile>((int64_t{1} << 40) + 1);
+  // Larger than any descriptor: must not be cut down to a small one that happens to be open
+  // (2^40 + 1 to 1, standard output). A 32-bit handle cannot hold it: its largest value then.
+  const PlatformFile huge = sizeof(PlatformFile) == 8
+                                ? static_cast<PlatformFile>((int64_t{1} << 40) + 1)
+                                : std::numeric_limits<PlatformFile>::max();
   EXPECT_FALSE(PlatformWriteFile(huge, "x", 1, &count) || PlatformCloseHandle(huge) ||
                PlatformCloseHandle(PlatformInvalidFile));
   for (const char* path : {static_cast<const char*>(nullptr), ""})
