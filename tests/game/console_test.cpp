@@ -17,15 +17,14 @@ namespace {
 
 class Console : public ::testing::Test {
  protected:
+  static constexpr size_t GridBytes = 65536u * 180u;
   void SetUp() override {
     HeadlessReset();
     SetRenderSize(320, 240);
-    WorldGrid =
-        static_cast<uint8_t*>(std::calloc(static_cast<size_t>(CellsPerLevel) * MapLevels, 1));
+    WorldGrid = static_cast<uint8_t*>(std::calloc(GridBytes, 1));
     UnitTable = static_cast<UnitRecord*>(std::calloc(UnitCapacity, sizeof(UnitRecord)));
     InitConsole();
-    ConsoleVisible = 0;
-    CommandReady = 0;
+    ConsoleVisible = CommandReady = ScreenSaverFlag = 0;
     FrameCounter = 0;
     MapViewColumn = MapViewRow = MapViewLevel = 0;
     Player().x = 100;
@@ -37,41 +36,62 @@ class Console : public ::testing::Test {
     std::free(UnitTable);
     WorldGrid = nullptr;
     UnitTable = nullptr;
+    ConsoleVisible = CommandReady = 0;
   }
   static UnitRecord& Player() { return UnitTable[1]; }
   static uint8_t& Cell(int x, int y, int z) { return WorldGrid[x + y * 256 + z * 65536]; }
+  static size_t CellsSet() {
+    size_t count = 0;
+    for (size_t i = 0; i < GridBytes; ++i) count += WorldGrid[i] != 0;
+    return count;
+  }
+  static void ExpectPlayerAt(int x, int y, int level) {
+    EXPECT_EQ(Player().x, x);
+    EXPECT_EQ(Player().y, y);
+    EXPECT_EQ(Player().level, level);
+  }
 
-  // Runs a typed line as the console does after Enter.
-  static void Run(const char* line) {
-    std::strcpy(ConsoleLine, line);
-    ConsoleLineLength = static_cast<int32_t>(std::strlen(line));
+  // Runs a finished line as the console does after Enter.
+  static void Run(const std::string& line) {
+    std::memset(ConsoleLine, 0, sizeof ConsoleLine);
+    std::memcpy(ConsoleLine, line.data(), line.size());
+    ConsoleLineLength = static_cast<int32_t>(line.size());
     CommandReady = 1;
     CommandConsole();
   }
-  // One editor step with the given keys held.
-  static void Type(std::initializer_list<int> keys) {
+  // One editor step with the given keys held; returns the milliseconds it paused.
+  static uint64_t Type(std::initializer_list<int> keys) {
+    uint64_t before = HeadlessClockMs;
     for (int key : keys) HeadlessKeys[key] = true;
     LineEditor(14, 73, 30, "CMD:");
     for (int key : keys) HeadlessKeys[key] = false;
+    return HeadlessClockMs - before;
   }
 };
 
-TEST_F(Console, CommandsEditTheCellsAtThePlayer) {
-  Run("env4block");
-  EXPECT_EQ(Cell(100, 120, 5), 1);
-  Run("env4grass");
-  EXPECT_EQ(Cell(100, 120, 5), 2);
-  Run("env4dirt");
-  EXPECT_EQ(Cell(100, 120, 5), 3);
+TEST_F(Console, CommandsEditTheCellsAtThePlayerAndToggleTheScreenSaverFlag) {
+  const std::pair<const char*, int> codes[] = {{"env4block", 1}, {"env4grass", 2}, {"env4dirt", 3}};
+  for (const auto& [command, code] : codes) {
+    Run(command);
+    EXPECT_EQ(Cell(100, 120, 5), code) << command;
+  }
   Run("corner1");
   EXPECT_EQ(Cell(100, 120, 5), 4);
   EXPECT_EQ(Cell(100, 120, 6), 4);
-  Cell(101, 120, 5) = 9;
-  Cell(100, 121, 5) = 9;
+  Cell(101, 120, 5) = Cell(100, 121, 5) = 9;
   Run("env4emptyx1");
   EXPECT_EQ(Cell(101, 120, 5), 0);
   Run("env4emptyy1");
   EXPECT_EQ(Cell(100, 121, 5), 0);
+  EXPECT_EQ(CellsSet(), 2u);
+  EXPECT_EQ(HeadlessClockMs, 0u);
+
+  Run("screensavertoggle");
+  EXPECT_EQ(ScreenSaverFlag, 1);
+  EXPECT_EQ(HeadlessClockMs, 400u);
+  Run("screensavertoggle");
+  EXPECT_EQ(ScreenSaverFlag, 0);
+  EXPECT_EQ(HeadlessClockMs, 800u);
 }
 
 TEST_F(Console, CommandNamesIgnoreCaseAndSplitAtDashesAndCommas) {
@@ -82,97 +102,49 @@ TEST_F(Console, CommandNamesIgnoreCaseAndSplitAtDashesAndCommas) {
   Run("  ,env4dirt,");
   EXPECT_EQ(Cell(100, 120, 5), 3);
   Run("env4blocks");  // not a command: nothing happens
-  EXPECT_EQ(Cell(100, 120, 5), 3);
   Run("");
   EXPECT_EQ(Cell(100, 120, 5), 3);
 }
 
-TEST_F(Console, TypingShiftedLettersRunsTheSameCommand) {
+// Letters come lower case, upper case with Shift; every character typed pauses 120 ms and Enter
+// 500 ms. The line stays after its command ran, until the player erases it.
+TEST_F(Console, TypingShiftedLettersAndEnterRunsTheCommand) {
   HeadlessKeys[VkShift] = true;
-  for (char c : std::string("ENV")) Type({c});
+  for (char c : std::string("ENV")) EXPECT_EQ(Type({c}), 120u);
   HeadlessKeys[VkShift] = false;
   Type({'4'});
   HeadlessKeys[VkShift] = true;
   for (char c : std::string("BLOCK")) Type({c});
   HeadlessKeys[VkShift] = false;
   EXPECT_STREQ(ConsoleLine, "ENV4BLOCK");
-  Type({VkReturn});
+  EXPECT_EQ(Type({VkReturn}), 500u);
   EXPECT_EQ(CommandReady, 1);
   CommandConsole();
   EXPECT_EQ(CommandReady, 0);
   EXPECT_EQ(Cell(100, 120, 5), 1);
-  EXPECT_STREQ(ConsoleLine, "ENV4BLOCK");  // the line stays until the player erases it
+  EXPECT_STREQ(ConsoleLine, "ENV4BLOCK");
 }
 
-TEST_F(Console, TeleportClampsIntoTheMapAndFollowsWithTheMapView) {
-  Run("env4teleport 0 999 1");
-  EXPECT_EQ(Player().x, 1);
-  EXPECT_EQ(Player().y, 254);
-  EXPECT_EQ(Player().level, 2);
-  EXPECT_EQ(MapViewColumn, 1);
-  EXPECT_EQ(MapViewRow, 254);
-  EXPECT_EQ(MapViewLevel, 2);
-
-  Run("env4teleport 128 128 500");
-  EXPECT_EQ(Player().level, 178);  // MapLevels - 2
-}
-
-TEST_F(Console, TeleportRefusesRockAndWrongTokenCounts) {
-  Cell(1, 254, 2) = 61;
-  Run("env4teleport 0 999 1");
-  EXPECT_EQ(Player().x, 100);
-  Run("env4teleport 5 5");
-  EXPECT_EQ(Player().x, 100);
-  Run("env4teleport 5 5 5 5");
-  EXPECT_EQ(Player().x, 100);
-  Run("env4teleport 7-8-9");  // dashes split too: four tokens
-  EXPECT_EQ(Player().x, 7);
-  EXPECT_EQ(Player().y, 8);
-  EXPECT_EQ(Player().level, 9);
-}
-
-TEST_F(Console, TeleportNumbersBeyondThirtyTwoBitsSaturate) {
-  // A minus sign cannot reach a number: '-' separates tokens, so "-999..." reads as "999...".
-  Run("env4teleport 99999999999999 -99999999999999 abc");
-  EXPECT_EQ(Player().x, 254);
-  EXPECT_EQ(Player().y, 254);
-  EXPECT_EQ(Player().level, 2);  // "abc" reads as 0, clamped to 2
-}
-
-TEST_F(Console, TheLineHoldsAtMostThirtyCharacters) {
+// 30 characters are kept and the rest refused without a pause; Backspace takes one back with
+// its own 120 ms pause, and on an empty line does nothing.
+TEST_F(Console, TheLineHoldsThirtyCharactersAndBackspaceErases) {
+  EXPECT_EQ(Type({VkBack}), 0u);
+  EXPECT_EQ(ConsoleLineLength, 0);
   for (int i = 0; i < 40; ++i) Type({'A'});
   EXPECT_EQ(ConsoleLineLength, 30);
   EXPECT_EQ(std::strlen(ConsoleLine), 30u);
-  // Every accepted character pauses 120 ms, the refused ones do not.
   EXPECT_EQ(HeadlessClockMs, 30u * 120u);
-}
-
-TEST_F(Console, BackspaceOnAnEmptyLineDoesNothing) {
-  Type({VkBack});
-  EXPECT_EQ(ConsoleLineLength, 0);
-  EXPECT_EQ(HeadlessClockMs, 0u);
-  Type({'Q'});
-  Type({'W'});
-  Type({VkBack});
-  EXPECT_STREQ(ConsoleLine, "q");
+  EXPECT_EQ(Type({VkBack}), 120u);
+  EXPECT_EQ(ConsoleLineLength, 29);
+  EXPECT_EQ(std::strlen(ConsoleLine), 29u);
+  EXPECT_EQ(Type({VkBack, 'Q'}), 240u);  // erased, then typed in the same step
+  EXPECT_EQ(ConsoleLine[28], 'q');
 }
 
 TEST_F(Console, KeysHeldTogetherAddInTheFixedOrder) {
   // Space, then letters A..Z, then digits, whatever order they were pressed in.
   Type({'7', 'B', VkSpace, 'A'});
   EXPECT_STREQ(ConsoleLine, " ab7");
-}
-
-TEST_F(Console, TwentyTokensAreKeptAndTheRestDropped) {
-  std::string line = "env4block";
-  for (int i = 1; i < 25; ++i) {
-    line += ' ';
-    line += std::to_string(i);
-  }
-  Run(line.c_str());
-  EXPECT_STREQ(ConsoleTokens[0], "env4block");
-  EXPECT_STREQ(ConsoleTokens[19], "19");
-  EXPECT_EQ(Cell(100, 120, 5), 1);
 }
 
 TEST_F(Console, TabTogglesTheEditorAndTheCursorBlinks) {
@@ -187,6 +159,104 @@ TEST_F(Console, TabTogglesTheEditorAndTheCursorBlinks) {
   FrameCounter = 10;
   CommandConsole();
   EXPECT_STREQ(TextBuffer, "CMD:");
+}
+
+TEST_F(Console, TeleportClampsIntoTheMapAndFollowsWithTheMapView) {
+  Run("env4teleport 0 999 1");
+  ExpectPlayerAt(1, 254, 2);
+  EXPECT_EQ(MapViewColumn, 1);
+  EXPECT_EQ(MapViewRow, 254);
+  EXPECT_EQ(MapViewLevel, 2);
+  Run("env4teleport 128 128 500");
+  EXPECT_EQ(Player().level, 178);  // MapLevels - 2
+  Run("env4teleport 7-8-9");       // dashes split too: four tokens
+  ExpectPlayerAt(7, 8, 9);
+  EXPECT_EQ(MapViewLevel, 9);
+}
+
+TEST_F(Console, TeleportRefusesRockAndWrongTokenCounts) {
+  Cell(1, 254, 2) = 61;
+  for (const char* line : {"env4teleport 0 999 1", "env4teleport 5 5", "env4teleport 5 5 5 5"}) {
+    Run(line);
+    ExpectPlayerAt(100, 120, 5);
+  }
+}
+
+// Numbers past the 32-bit range saturate before they are clamped; one that would wrap to a small
+// number in 32 bits (2^32 + 1) is still very large. A '-' separates tokens, so nothing is
+// negative, and text reads as 0.
+TEST_F(Console, TeleportNumbersBeyondThirtyTwoBitsSaturate) {
+  Run("env4teleport 4294967297 4294967297 4294967297");
+  ExpectPlayerAt(254, 254, 178);
+  Run("env4teleport 2147483648 99999999999999999999999999999999 +2147483647");
+  ExpectPlayerAt(254, 254, 178);
+  Run("env4teleport 0000000000000000000000000000003 -99999999999999 abc");
+  ExpectPlayerAt(3, 254, 2);
+}
+
+// 21 words: the first 20 are kept, the 21st dropped; a teleport that sees 20 tokens does nothing.
+TEST_F(Console, TwentyOneWordsKeepTwentyAndDropTheLast) {
+  std::string line = "env4teleport";
+  for (int word = 2; word <= 21; ++word) line += ' ' + std::to_string(word * 3);
+  Run(line);
+  EXPECT_STREQ(ConsoleTokens[0], "env4teleport");
+  EXPECT_STREQ(ConsoleTokens[19], "60");  // word 20
+  ExpectPlayerAt(100, 120, 5);
+  for (int token = 0; token < ConsoleTokenCount; ++token)
+    EXPECT_STRNE(ConsoleTokens[token], "63") << token;  // word 21 is nowhere
+}
+
+// A word that names no command does nothing whatever its length and is kept whole as the first
+// token; a command followed by blanks up to any length still runs; separators give no token.
+TEST_F(Console, EveryLengthUpTo255RunsOrIgnoresAsItsFirstWordSays) {
+  for (size_t length = 0; length <= 255; ++length) {
+    std::string word(length, 'q');
+    Run(word);
+    ASSERT_STREQ(ConsoleTokens[0], word.c_str()) << length;
+    ASSERT_STREQ(ConsoleTokens[1], "") << length;
+    Run(std::string(length, '-'));
+    ASSERT_STREQ(ConsoleTokens[0], "") << length;
+    if (length >= 9) {
+      Cell(100, 120, 5) = 0;
+      Run("env4grass" + std::string(length - 9, ' '));
+      ASSERT_EQ(Cell(100, 120, 5), 2) << length;
+    }
+  }
+  EXPECT_EQ(CellsSet(), 1u);
+  ExpectPlayerAt(100, 120, 5);
+}
+
+// A line longer than the editor's 30 characters (put there by anything but typing) is cut to 30
+// when the editor next runs, so Enter runs the first 30 characters only.
+TEST_F(Console, EditorCutsALongerLineToItsThirtyCharacters) {
+  auto enter = [](const std::string& line) {
+    std::memcpy(ConsoleLine, line.c_str(), line.size() + 1);
+    ConsoleLineLength = static_cast<int32_t>(line.size());
+    ConsoleVisible = 1;
+    HeadlessKeys[VkReturn] = true;
+    CommandConsole();  // the editor cuts the line, Enter marks it ready
+    HeadlessKeys[VkReturn] = false;
+    CommandConsole();  // the command runs
+  };
+  enter("env4teleport 100 100 100" + std::string(200, ' ') + "junk");
+  EXPECT_EQ(ConsoleLineLength, 30);
+  EXPECT_EQ(std::strlen(ConsoleLine), 30u);
+  ExpectPlayerAt(100, 100, 100);
+  // 17 characters, 13 zeros, and the 31st character, 9, cut off: level 0, clamped to 2.
+  enter("env4teleport 5 5 " + std::string(13, '0') + "9");
+  ExpectPlayerAt(5, 5, 2);
+}
+
+// At the grid's last cell the commands index cells past the grid's end: those writes are
+// dropped, the player's own cell is written, and nothing else changes.
+TEST_F(Console, CommandsAtTheLastCellWriteNothingPastTheGrid) {
+  Player().x = Player().y = 255;
+  Player().level = 179;
+  Run("corner1");
+  Run("env4emptyx1");
+  Run("env4emptyy1");
+  EXPECT_EQ(Cell(255, 255, 179), 4);
+  EXPECT_EQ(CellsSet(), 1u);
 }
 
 }  // namespace
