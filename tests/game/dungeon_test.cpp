@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "overlay/overlay.h"
-#include "tests/game/dungeon_test_pools.h"
+#include "tests/game/game_pools.h"
 #include "tests/support/windows_rand.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/game/dungeon_test_pools.h"
+#include "tests/game/game_pools.h"
 #include "tests/support/scratch_folder.h"
 
 namespace {

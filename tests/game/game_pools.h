@@ -1,6 +1,6 @@
 // The game pools that the dungeon generator, the map view and the map files work on, allocated
 // by each test for itself (without InitGameData) and released afterwards, with the globals they
-// replace put back so that tests run in any order.
+// replace put back so that tests run in any order; and the hash the game tests' golden values use.
 #pragma once
 
 #include <cstdint>
@@ -104,14 +104,15 @@ inline int CountCode(int32_t level, uint8_t code) {
   return count;
 }
 
-// FNV-1a, 64 bits, over levels first .. first + count - 1 of the grid.
-inline uint64_t HashLevels(int32_t first, int32_t count) {
-  uint64_t hash = 14695981039346656037ull;
-  const uint8_t* bytes = WorldGrid + static_cast<size_t>(first) * CellsPerLevel;
-  size_t length = static_cast<size_t>(count) * CellsPerLevel;
-  for (size_t i = 0; i < length; ++i) {
-    hash ^= bytes[i];
-    hash *= 1099511628211ull;
-  }
+// FNV-1a, 64 bits; a hash to go on with is passed as the start.
+inline uint64_t Fnv1a(const void* data, size_t size, uint64_t hash = 14695981039346656037ull) {
+  const uint8_t* bytes = static_cast<const uint8_t*>(data);
+  for (size_t i = 0; i < size; ++i) hash = (hash ^ bytes[i]) * 1099511628211ull;
   return hash;
+}
+
+// Over levels first .. first + count - 1 of the grid.
+inline uint64_t HashLevels(int32_t first, int32_t count) {
+  return Fnv1a(WorldGrid + static_cast<size_t>(first) * CellsPerLevel,
+               static_cast<size_t>(count) * CellsPerLevel);
 }
