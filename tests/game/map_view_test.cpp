@@ -371,3 +371,54 @@ TEST(DrawMapView, CaptionsNameTheUnitAndItsNumber) {
   DrawSmallText(48, 49, 255, 255, 255);
   EXPECT_TRUE(std::equal(drawn.begin(), drawn.end(), FrameBuffer));
 }
+
+TEST(DrawMapView, SweepOfEveryCodeOnFourLevelsDrawsTheCheckedFrames) {
+  GamePools pools;
+  PaintEverySlot();
+  MapViewColumn = MapViewRow = 100;
+  uint64_t hash = Fnv1a(nullptr, 0);
+  for (int level : {0, 1, 2, 5}) {
+    MapViewLevel = level;
+    for (int code = 0; code < 256; ++code)
+      GridCell(100 + code % 20, 100 + code / 20, level) = static_cast<uint8_t>(code);
+    Redraw();
+    hash = Fnv1a(FrameBuffer, 320 * 240 * 4, hash);
+  }
+  EXPECT_EQ(hash, 0xC702B4D135AB8725ull);
+}
+
+// Units with every bar state and several bar lengths, their captions, and the viewed unit's
+// path over a floor.
+TEST(DrawMapView, UnitSceneDrawsTheCheckedFrame) {
+  GamePools pools;
+  PaintEverySlot();
+  MapViewColumn = 10;
+  MapViewRow = 20;
+  MapViewLevel = 3;
+  std::memset(WorldGrid + 3 * 65536, '<', 65536);
+  const struct {
+    int index, column, row, type, state;
+    float current, maximum;
+    int number;
+  } units[] = {
+      {1, 2, 2, 1, 0, 10, 10, 0},   {0, 0, 0, 3, 0, 1, 3, 5},      {4, 5, 3, 9, 1, 5, 10, 42},
+      {7, 8, 6, 1, 2, 5, 10, 7},    {9, 11, 9, 1, 3, 10, 10, 9},   {12, 14, 12, 1, 4, 5, 10, 1},
+      {15, 17, 1, 3, 0, 20, 10, 0}, {16, 3, 13, 1, 0, -10, 10, 3}, {20, 19, 14, 9, 0, 0, 10, 2}};
+  for (const auto& u : units) {
+    UnitRecord& unit =
+        PlaceUnit(u.index, 10 + u.column, 20 + u.row, 3, static_cast<uint16_t>(u.type),
+                  static_cast<uint16_t>(800 + u.index));
+    unit.barState = static_cast<uint8_t>(u.state);
+    unit.barCurrent = u.current;
+    unit.barMaximum = u.maximum;
+    unit.shownNumber = static_cast<uint16_t>(u.number);
+  }
+  const uint32_t steps[][2] = {{13, 23}, {14, 23}, {15, 24}, {16, 26}};
+  for (int s = 0; s < 4; ++s) {
+    PathSearchState->pathX[1000 + s] = steps[s][0];
+    PathSearchState->pathY[1000 + s] = steps[s][1];
+  }
+  PathSearchState->lastPathStep[1] = 3;
+  Redraw();
+  EXPECT_EQ(Fnv1a(FrameBuffer, 320 * 240 * 4), 0x52514C94F6D6E35Bull);
+}
