@@ -28,18 +28,22 @@ class MapViewKeysTest : public ::testing::Test {
     saved.Restore();
     HeadlessReset();
   }
-
+  // One call with the key held (0 for none); returns the milliseconds it paused.
+  static uint64_t Press(int key, int mode) {
+    HeadlessReset();
+    if (key) HeadlessKeys[key] = true;
+    UpdateMapViewKeys(mode);
+    return HeadlessClockMs;
+  }
   static void PutPlayer(int x, int y, int level) {
     UnitTable[1].x = static_cast<uint16_t>(x);
     UnitTable[1].y = static_cast<uint16_t>(y);
     UnitTable[1].level = static_cast<uint16_t>(level);
   }
-  static uint8_t& Cell(int x, int y, int level) { return WorldGrid[WorldCellIndex(x, y, level)]; }
-
   SavedGlobals saved;
 };
 
-TEST_F(MapViewKeysTest, ArrowsMoveTheViewCellWithoutPausing) {
+TEST_F(MapViewKeysTest, ArrowsMoveTheViewCellInEveryModeWithoutPausing) {
   MapViewColumn = 10;
   MapViewRow = 20;
   HeadlessKeys[VkUp] = HeadlessKeys[VkRight] = true;
@@ -48,108 +52,88 @@ TEST_F(MapViewKeysTest, ArrowsMoveTheViewCellWithoutPausing) {
   EXPECT_EQ(MapViewColumn, 11);
   HeadlessKeys[VkUp] = HeadlessKeys[VkRight] = false;
   HeadlessKeys[VkDown] = HeadlessKeys[VkLeft] = true;
-  UpdateMapViewKeys(0);  // arrows work in every mode
+  UpdateMapViewKeys(0);
   EXPECT_EQ(MapViewRow, 20);
   EXPECT_EQ(MapViewColumn, 10);
   EXPECT_EQ(HeadlessClockMs, 0u);
 }
 
-// Bounds: columns up to 256 - 320/16 = 236, rows up to 256 - 240/16 = 241, levels up to 179.
-TEST_F(MapViewKeysTest, ViewCellStaysWithinTheMap) {
-  MapViewColumn = 236;
-  MapViewRow = 241;
-  MapViewLevel = 179;
-  HeadlessKeys[VkUp] = HeadlessKeys[VkRight] = HeadlessKeys[VkAdd] = true;
-  UpdateMapViewKeys(2);
-  EXPECT_EQ(MapViewColumn, 236);
-  EXPECT_EQ(MapViewRow, 241);
-  EXPECT_EQ(MapViewLevel, 179);
-
-  HeadlessReset();
-  MapViewColumn = MapViewRow = MapViewLevel = 0;
-  HeadlessKeys[VkDown] = HeadlessKeys[VkLeft] = HeadlessKeys[VkSubtract] = true;
-  UpdateMapViewKeys(2);
-  EXPECT_EQ(MapViewColumn, 0);
-  EXPECT_EQ(MapViewRow, 0);
-  EXPECT_EQ(MapViewLevel, 0);
-  EXPECT_EQ(HeadlessClockMs, 380u);  // the pause is taken though the level could not move
-
-  MapViewColumn = 1000;  // values beyond the bounds are brought back
-  MapViewRow = -7;
-  MapViewLevel = 400;
-  HeadlessReset();
-  UpdateMapViewKeys(2);
-  EXPECT_EQ(MapViewColumn, 236);
-  EXPECT_EQ(MapViewRow, 0);
-  EXPECT_EQ(MapViewLevel, 179);
+// Columns stay in 0 .. 256 - 320 / 16 = 236, rows in 0 .. 256 - 240 / 16 = 241, levels in
+// 0 .. 179, whatever brought them outside; values inside are kept. The level keys pause 380 ms
+// even where the level cannot move.
+TEST_F(MapViewKeysTest, ViewCellIsClampedIntoTheMap) {
+  const struct {
+    int key, column, row, level;
+    int wantColumn, wantRow, wantLevel;
+  } cases[] = {
+      {0, 236, 241, 179, 236, 241, 179}, {0, 235, 240, 178, 235, 240, 178},
+      {0, 237, 242, 180, 236, 241, 179}, {0, 1000, 238, 400, 236, 238, 179},
+      {0, 100, 1000, 5, 100, 241, 5},    {0, -7, -7, -7, 0, 0, 0},
+      {VkUp, 10, 241, 5, 10, 241, 5},    {VkDown, 10, 0, 5, 10, 0, 5},
+      {VkRight, 236, 10, 5, 236, 10, 5}, {VkLeft, 0, 10, 5, 0, 10, 5},
+      {VkAdd, 10, 10, 179, 10, 10, 179}, {VkSubtract, 10, 10, 0, 10, 10, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.key << ": " << c.column << " " << c.row << " " << c.level);
+    MapViewColumn = c.column;
+    MapViewRow = c.row;
+    MapViewLevel = c.level;
+    uint64_t paused = Press(c.key, 2);
+    EXPECT_EQ(MapViewColumn, c.wantColumn);
+    EXPECT_EQ(MapViewRow, c.wantRow);
+    EXPECT_EQ(MapViewLevel, c.wantLevel);
+    EXPECT_EQ(paused, c.key == VkAdd || c.key == VkSubtract ? 380u : 0u);
+  }
 }
 
 TEST_F(MapViewKeysTest, FreeModeAloneStepsTheLevelAndPausesForEachKey) {
   MapViewLevel = 5;
-  HeadlessKeys[VkAdd] = true;
-  UpdateMapViewKeys(2);
+  EXPECT_EQ(Press(VkAdd, 2), 380u);
   EXPECT_EQ(MapViewLevel, 6);
-  EXPECT_EQ(HeadlessClockMs, 380u);
-  HeadlessKeys[VkSubtract] = true;
-  UpdateMapViewKeys(2);
-  EXPECT_EQ(MapViewLevel, 6);  // up and down in one call
-  EXPECT_EQ(HeadlessClockMs, 380u + 760u);
-  // Modes other than 1 and 2 ignore the level keys and do not pause.
-  UpdateMapViewKeys(0);
-  UpdateMapViewKeys(3);
-  EXPECT_EQ(MapViewLevel, 6);
-  EXPECT_EQ(HeadlessClockMs, 380u + 760u);
-}
-
-// Mode 1 steps the view level only where the cell above (or below) the player is empty; the
-// player's own level decides, not the view's.
-TEST_F(MapViewKeysTest, PlayerModeStepsOnlyIntoAnEmptyCellAboveOrBelowThePlayer) {
-  MapViewLevel = 40;
-  PutPlayer(3, 7, 5);
-  Cell(7, 3, 6) = '=';  // the same x and y swapped: not the player's cell
-  Cell(4, 7, 6) = '=';  // the neighbour
-  HeadlessKeys[VkAdd] = true;
-  UpdateMapViewKeys(1);
-  EXPECT_EQ(MapViewLevel, 41);
-  EXPECT_EQ(HeadlessClockMs, 380u);
-
-  Cell(3, 7, 6) = '=';
-  UpdateMapViewKeys(1);
-  EXPECT_EQ(MapViewLevel, 41);
-  EXPECT_EQ(HeadlessClockMs, 760u);  // paused though nothing changed
-
+  EXPECT_EQ(Press(VkSubtract, 2), 380u);
+  EXPECT_EQ(MapViewLevel, 5);
   HeadlessReset();
-  PutPlayer(200, 100, 9);
-  HeadlessKeys[VkSubtract] = true;
-  UpdateMapViewKeys(1);
-  EXPECT_EQ(MapViewLevel, 40);
-  Cell(200, 100, 8) = 1;
-  UpdateMapViewKeys(1);
-  EXPECT_EQ(MapViewLevel, 40);
+  HeadlessKeys[VkAdd] = HeadlessKeys[VkSubtract] = true;
+  UpdateMapViewKeys(2);  // up and down in one call
+  EXPECT_EQ(MapViewLevel, 5);
+  EXPECT_EQ(HeadlessClockMs, 760u);
+  // Modes other than 1 and 2 ignore the level keys and do not pause.
+  EXPECT_EQ(Press(VkAdd, 0), 0u);
+  EXPECT_EQ(Press(VkSubtract, 3), 0u);
+  EXPECT_EQ(MapViewLevel, 5);
 }
 
-// Up needs 0 < p < 138; down needs 1 < p <= 139. The grid around is empty.
-TEST_F(MapViewKeysTest, PlayerModeLevelRangesAreExact) {
-  struct Case {
-    int key;
-    int playerLevel;
-    int expectedStep;
-  };
-  const Case cases[] = {
+// Mode 1 steps the view level only where the cell above (or below) the player is empty, with up
+// needing 0 < level < 138 and down 1 < level <= 139; the player's level decides, not the view's.
+// It pauses whether the level moved or not.
+TEST_F(MapViewKeysTest, PlayerModeStepsOnlyIntoAnEmptyCellAboveOrBelowThePlayer) {
+  const struct {
+    int key, playerLevel, step;
+  } cases[] = {
       {VkAdd, 0, 0},        {VkAdd, 1, +1},       {VkAdd, 137, +1},    {VkAdd, 138, 0},
       {VkAdd, 179, 0},      {VkSubtract, 1, 0},   {VkSubtract, 2, -1}, {VkSubtract, 139, -1},
       {VkSubtract, 140, 0}, {VkSubtract, 179, 0},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "key " << c.key << " player level " << c.playerLevel);
-    HeadlessReset();
     MapViewLevel = 50;
     PutPlayer(12, 34, c.playerLevel);
-    HeadlessKeys[c.key] = true;
-    UpdateMapViewKeys(1);
-    EXPECT_EQ(MapViewLevel, 50 + c.expectedStep);
-    EXPECT_EQ(HeadlessClockMs, 380u);
+    EXPECT_EQ(Press(c.key, 1), 380u);
+    EXPECT_EQ(MapViewLevel, 50 + c.step);
   }
+
+  MapViewLevel = 40;
+  PutPlayer(3, 7, 5);
+  WorldGrid[WorldCellIndex(7, 3, 6)] = '=';  // x and y swapped: not the player's cell
+  WorldGrid[WorldCellIndex(4, 7, 6)] = '=';  // the neighbour
+  Press(VkAdd, 1);
+  EXPECT_EQ(MapViewLevel, 41);
+  WorldGrid[WorldCellIndex(3, 7, 6)] = '=';
+  Press(VkAdd, 1);
+  EXPECT_EQ(MapViewLevel, 41);
+  WorldGrid[WorldCellIndex(3, 7, 4)] = 1;
+  Press(VkSubtract, 1);
+  EXPECT_EQ(MapViewLevel, 41);
 }
 
 }  // namespace
