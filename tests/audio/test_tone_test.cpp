@@ -93,6 +93,14 @@ TEST_F(TestTone, EveryWrittenByteMatchesAnIndependentFormulation) {
   }
 }
 
+TEST_F(TestTone, BytesHashToTheCheckedValue) {
+  GenerateTestTone();
+  uint64_t hash = 14695981039346656037ull;  // FNV-1a over bytes 0 and 2 to 399,999
+  for (int k = 0; k < 400000; ++k)
+    if (k != 1) hash = (hash ^ tone[k]) * 1099511628211ull;
+  EXPECT_EQ(hash, 0xD2F450CADC18924EULL);
+}
+
 TEST_F(TestTone, SetsLengthLeavesByteOneAndTheRestOfTheBuffer) {
   SoundSlots[0].length = 17;
   GenerateTestTone();
