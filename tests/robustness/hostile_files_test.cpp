@@ -54,49 +54,6 @@ TEST_F(EmptyPicture, LoadsAsAnImageOfNoPixelsThatDrawsNothing) {
   }
 }
 
-// ---- Sound files that end inside their lead -------------------------------------------------
-
-class ShortSound : public ::testing::Test {
- protected:
-  void SetUp() override {
-    CloseAudio();
-    HeadlessReset();
-    HeadlessWaveOutOpenLimit = 0;  // no device: the slot buffers are all a load needs
-    OpenAudio();
-    std::memset(SoundSlots[1].samples, 0x5A, 4096);
-    SoundSlots[1].length = 777;
-  }
-  void TearDown() override {
-    CloseAudio();
-    HeadlessReset();
-  }
-  std::string Write(size_t size) {
-    std::string path = folder / "lead.raw";
-    WriteFileBytes(path, PatternBytes(size, 1));
-    return path;
-  }
-  ScratchFolder folder;
-};
-
-// An empty file that exists (as opposed to a missing one, which is created): every read
-// delivers nothing, the slot's bytes stay and its length becomes 0.
-TEST_F(ShortSound, EmptyFileGivesLengthZeroAndLeavesTheBytes) {
-  LoadRawSound(Write(0).c_str(), 1);
-  EXPECT_EQ(SoundSlots[1].length, 0u);
-  for (int k = 0; k < 4096; ++k) ASSERT_EQ(SoundSlots[1].samples[k], 0x5A) << k;
-}
-
-// 149 bytes: 49 go to the scratch area, the read of 101 into the slot delivers the 100 bytes
-// 49..148, the sample read delivers none. Length 0; slot bytes 0..99 hold file bytes 49..148
-// and byte 100 on is as it was.
-TEST_F(ShortSound, FileOneShortOfTheLeadGivesLengthZero) {
-  std::vector<uint8_t> file = PatternBytes(149, 1);
-  LoadRawSound(Write(149).c_str(), 1);
-  EXPECT_EQ(SoundSlots[1].length, 0u);
-  for (int k = 0; k < 100; ++k) ASSERT_EQ(SoundSlots[1].samples[k], file[49 + k]) << k;
-  for (int k = 100; k < 4096; ++k) ASSERT_EQ(SoundSlots[1].samples[k], 0x5A) << k;
-}
-
 // ---- Map files of other lengths than asked --------------------------------------------------
 
 class MapFileLengths : public ::testing::Test {
