@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "audio/audio.h"
+#include "input/journal.h"
 
 WaveFormat AudioFormat;
 AudioChannel AudioChannels[AudioChannelEntries];
@@ -61,7 +62,7 @@ void OpenAudio() {
   }
   char text[64];
   std::snprintf(text, sizeof text, "Activated %d channel for Audio System.", ChannelCount);
-  PlatformMessageBox(nullptr, text, "Audio Initialization.", MbOk);
+  JournalMessageBox(nullptr, text, "Audio Initialization.", MbOk);
 }
 
 uint32_t OpenAudioChannel(int channel) {
@@ -73,8 +74,8 @@ uint32_t OpenAudioChannel(int channel) {
   AudioFormat.nBlockAlign = AudioFormat.wBitsPerSample / 8 * AudioFormat.nChannels;
   AudioFormat.nAvgBytesPerSec = AudioFormat.nBlockAlign * AudioFormat.nSamplesPerSec;
   AudioFormat.cbSize = 0;
-  return PlatformWaveOutOpen(&AudioChannels[channel].device, WaveMapper, &AudioFormat, 0, 0,
-                             WaveMappedDefaultCommunicationDevice);
+  return JournalWaveOutOpen(channel, &AudioChannels[channel].device, WaveMapper, &AudioFormat, 0, 0,
+                            WaveMappedDefaultCommunicationDevice);
 }
 
 void PlaySoundSlot(int slot, int loop) {
@@ -125,7 +126,7 @@ uint32_t GetChannelPosition(int channel) {
   if (!IsChannel(channel)) return 0;
   WaveTime time{};
   time.wType = TimeBytes;
-  PlatformWaveOutGetPosition(AudioChannels[channel].device, &time, sizeof(WaveTime));
+  JournalWaveOutGetPosition(channel, AudioChannels[channel].device, &time);
   return time.u.cb;
 }
 

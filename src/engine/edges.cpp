@@ -132,10 +132,13 @@ bool LineWhollyOutside(double x0, double y0, double x1, double y1) {
 
 // True when no span of the face can reach the frame. Every span runs between samples of the
 // two edges, and every sample lies in the box of the four corners (a corner plus a fraction of
-// its edge, off by rounding far below a millionth of a pixel). The span rasterizer drops a span
-// whose ends lie beyond one side of the frame by 0.01 pixel plus 1e-5 of their coordinates'
-// size; a face beyond a side by twice that and more has only such spans. The edges are walked
-// all the same, so the edge lists hold this face's samples as always.
+// its edge, off by rounding far below a millionth of a pixel); a point of a span, start + s *
+// step with s below its length, strays from the box of its two ends only by rounding as well.
+// So a face beyond one side of the frame by 0.02 pixel plus 1e-4 of its coordinates' size has
+// no point that passes the frame test, and its spans need not be walked. With all 117 objects at
+// mouse (160, 120), where nearly every face lies off the frame, the fine fill takes 2.7 ms
+// instead of 33 (bench-engine). The edges are walked all the same, so the edge lists hold this
+// face's samples as always.
 bool FaceWhollyOutside() {
   const FaceCorner* corners[4] = {&CornerA, &CornerB, &CornerC, &CornerD};
   double left = CornerA.px, right = CornerA.px, bottom = CornerA.py, top = CornerA.py, size = 0;

@@ -2,10 +2,11 @@
 #include "input/input.h"
 
 #include "base/base.h"
+#include "input/journal.h"
 
 PlatformHandle WindowHandle = nullptr;
 
-int IsKeyDown(int virtualKey) { return PlatformGetAsyncKeyState(virtualKey) < 0 ? 1 : 0; }
+int IsKeyDown(int virtualKey) { return JournalGetAsyncKeyState(virtualKey) < 0 ? 1 : 0; }
 
 int IsKeyUp(int virtualKey) { return IsKeyDown(virtualKey) ? 0 : 1; }
 
@@ -18,11 +19,11 @@ namespace {
 // reads as the bottom-left render pixel.
 int CursorPixel(PlatformHandle window, bool rows, int32_t pixels) {
   PlatformRect rect;
-  if (!PlatformGetWindowRect(window, &rect)) return 0;
+  if (!JournalGetWindowRect(window, &rect)) return 0;
   int low = rows ? rect.top : rect.left, high = rows ? rect.bottom : rect.right;
   if (high == low) return 0;
   int px = 0, py = 0;
-  PlatformGetCursorPos(&px, &py);
+  JournalGetCursorPos(&px, &py);
   int offset = rows ? high - py : px - low;
   float f =
       static_cast<float>(offset) / static_cast<float>(high - low) * static_cast<float>(pixels);

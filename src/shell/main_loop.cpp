@@ -11,7 +11,9 @@
 #include "game/game_data.h"
 #include "game/map_view.h"
 #include "input/input.h"
+#include "input/journal.h"
 #include "overlay/overlay.h"
+#include "shell/replay.h"
 #include "shell/shell.h"
 #include "textures/textures.h"
 
@@ -108,7 +110,7 @@ void StartUp() {
   OpenAudio();
   LoadRawSound(".\\sound\\Dreamy Space Beat.raw", 1);
   LoadRawSound(".\\sound\\tecnotica.raw", 2);
-  Srand(static_cast<uint32_t>(PlatformCalendarTime()));
+  Srand(static_cast<uint32_t>(JournalCalendarTime()));
   BuildDemoScene();
   OpenMainWindow();
   NextObjectId = 1;
@@ -224,8 +226,14 @@ void ShutDown() {
 
 int ProgramMain() {
   WarnWhenNoPictureFolder();
+  JournalRecordFromEnvironment(JournalProgramLoop, 0, "");
   StartUp();
-  while (QuitRequested == 0) RunLoopPass();
+  EndJournalPass();
+  while (QuitRequested == 0) {
+    RunLoopPass();
+    EndJournalPass();
+  }
   ShutDown();
+  JournalFinish();
   return 0;
 }

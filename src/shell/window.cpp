@@ -6,6 +6,7 @@
 
 #include "frame/frame.h"
 #include "input/input.h"
+#include "input/journal.h"
 #include "overlay/overlay.h"
 #include "shell/shell.h"
 #include "textures/textures.h"
@@ -21,11 +22,11 @@ namespace {
 bool PixelFormatCompleted = false;
 
 void ShowError(const char* text) {
-  PlatformMessageBox(nullptr, text, "ERROR", MbOk | MbIconExclamation);
+  JournalMessageBox(nullptr, text, "ERROR", MbOk | MbIconExclamation);
 }
 
 void ShowShutdownError(const char* text) {
-  PlatformMessageBox(nullptr, text, "SHUTDOWN ERROR", MbOk | MbIconInformation);
+  JournalMessageBox(nullptr, text, "SHUTDOWN ERROR", MbOk | MbIconInformation);
 }
 
 int FailCreation(const char* text) {
@@ -39,12 +40,15 @@ int FailCreation(const char* text) {
 int CreateRenderWindow(const char* title, int width, int height, int bits, int fullscreen) {
   Fullscreen = fullscreen;
   InstanceHandle = PlatformModuleHandle();
-  if (!PlatformRegisterWindowClass(InstanceHandle)) {
+  if (!JournalWindowStep(StepRegisterClass,
+                         [] { return PlatformRegisterWindowClass(InstanceHandle); })) {
     ShowError("Failed To Register The Window Class.");
     return 0;
   }
-  if (Fullscreen && !PlatformSetFullscreenMode(width, height, bits)) {
-    int answer = PlatformMessageBox(
+  if (Fullscreen && !JournalWindowStep(StepFullscreenMode, [&] {
+        return PlatformSetFullscreenMode(width, height, bits);
+      })) {
+    int answer = JournalMessageBox(
         nullptr,
         "The Requested Fullscreen Mode Is Not Supported By\nYour Video Card. Use Windowed Mode "
         "Instead?",
@@ -52,13 +56,15 @@ int CreateRenderWindow(const char* title, int width, int height, int bits, int f
     if (answer == IdYes) {
       Fullscreen = 0;
     } else {
-      PlatformMessageBox(nullptr, "Program Will Now Close.", "ERROR", MbOk | MbIconStop);
+      JournalMessageBox(nullptr, "Program Will Now Close.", "ERROR", MbOk | MbIconStop);
       return 0;
     }
   }
   if (Fullscreen) PlatformShowCursor(false);
 
-  WindowHandle = PlatformCreateWindow(InstanceHandle, title, width, height, Fullscreen != 0);
+  WindowHandle = JournalWindowStep(StepCreateWindow, [&] {
+    return PlatformCreateWindow(InstanceHandle, title, width, height, Fullscreen != 0);
+  });
   if (!WindowHandle) return FailCreation("Window Creation Error.");
 
   if (!PixelFormatCompleted) {
@@ -73,15 +79,22 @@ int CreateRenderWindow(const char* title, int width, int height, int bits, int f
     PixelFormatCompleted = true;
   }
 
-  DeviceContext = PlatformGetDeviceContext(WindowHandle);
+  DeviceContext = JournalWindowStep(StepGetDeviceContext,
+                                    [] { return PlatformGetDeviceContext(WindowHandle); });
   if (!DeviceContext) return FailCreation("Can't Create A GL Device Context.");
-  int format = PlatformChoosePixelFormat(DeviceContext, &PixelFormat);
+  int format = JournalWindowStep(
+      StepChoosePixelFormat, [] { return PlatformChoosePixelFormat(DeviceContext, &PixelFormat); });
   if (format == 0) return FailCreation("Can't Find A Suitable PixelFormat.");
-  if (!PlatformSetPixelFormat(DeviceContext, format, &PixelFormat))
+  if (!JournalWindowStep(StepSetPixelFormat, [&] {
+        return PlatformSetPixelFormat(DeviceContext, format, &PixelFormat);
+      }))
     return FailCreation("Can't Set The PixelFormat.");
-  RenderingContext = PlatformCreateGlContext(DeviceContext);
+  RenderingContext =
+      JournalWindowStep(StepCreateGlContext, [] { return PlatformCreateGlContext(DeviceContext); });
   if (!RenderingContext) return FailCreation("Can't Create A GL Rendering Context.");
-  if (!PlatformMakeGlContextCurrent(DeviceContext, RenderingContext))
+  if (!JournalWindowStep(StepMakeCurrent, [] {
+        return PlatformMakeGlContextCurrent(DeviceContext, RenderingContext);
+      }))
     return FailCreation("Can't Activate The GL Rendering Context.");
 
   PlatformShowWindow(WindowHandle);
@@ -96,22 +109,28 @@ void DestroyRenderWindow() {
     PlatformShowCursor(true);
   }
   if (RenderingContext) {
-    if (!PlatformMakeGlContextCurrent(nullptr, nullptr))
+    if (!JournalWindowStep(StepReleaseCurrent,
+                           [] { return PlatformMakeGlContextCurrent(nullptr, nullptr); }))
       ShowShutdownError("Release Of DC And RC Failed.");
-    if (!PlatformDeleteGlContext(RenderingContext))
+    if (!JournalWindowStep(StepDeleteGlContext,
+                           [] { return PlatformDeleteGlContext(RenderingContext); }))
       ShowShutdownError("Release Rendering Context Failed.");
     RenderingContext = nullptr;
   }
   if (DeviceContext) {
-    if (!PlatformReleaseDeviceContext(WindowHandle, DeviceContext))
+    if (!JournalWindowStep(StepReleaseDeviceContext, [] {
+          return PlatformReleaseDeviceContext(WindowHandle, DeviceContext);
+        }))
       ShowShutdownError("Release Device Context Failed.");
     DeviceContext = nullptr;
   }
   if (WindowHandle) {
-    if (!PlatformDestroyWindow(WindowHandle)) ShowShutdownError("Could Not Release hWnd.");
+    if (!JournalWindowStep(StepDestroyWindow, [] { return PlatformDestroyWindow(WindowHandle); }))
+      ShowShutdownError("Could Not Release hWnd.");
     WindowHandle = nullptr;
   }
-  if (!PlatformUnregisterWindowClass(InstanceHandle))
+  if (!JournalWindowStep(StepUnregisterClass,
+                         [] { return PlatformUnregisterWindowClass(InstanceHandle); }))
     ShowShutdownError("Could Not Unregister Class.");
   InstanceHandle = nullptr;
 }
@@ -174,11 +193,19 @@ intptr_t MainWindowProc(PlatformHandle window, uint32_t message, uintptr_t wPara
   return PlatformDefaultWindowProc(window, message, wParam, lParam);
 }
 
+// A replay holds what each call found: nothing, a message, or a message that brought a close
+// request, which playback hands to the window procedure as the message it acts on.
 int PumpMessage() {
-  if (!PlatformPeekMessage(&MessageRecord)) return 0;
-  PlatformTranslateMessage(&MessageRecord);
-  PlatformDispatchMessage(&MessageRecord);
-  return 1;
+  int found = JournalPumpMessage([] {
+    if (!PlatformPeekMessage(&MessageRecord)) return JournalPumpEmpty;
+    int32_t quitBefore = QuitRequested;
+    PlatformTranslateMessage(&MessageRecord);
+    PlatformDispatchMessage(&MessageRecord);
+    return QuitRequested != quitBefore ? JournalPumpClose : JournalPumpHandled;
+  });
+  if (JournalState == JournalPlayingBack && found == JournalPumpClose)
+    MainWindowProc(WindowHandle, WindowMessageClose, 0, 0);
+  return found == JournalPumpEmpty ? 0 : 1;
 }
 
 int OpenMainWindow() {
@@ -212,7 +239,7 @@ void HandleWindowKeys() {
   if (IsKeyDown(VkF4)) RebuildWindow(4);
   if (IsKeyDown('M')) {
     int x = 0, y = 0;
-    PlatformGetCursorPos(&x, &y);
+    JournalGetCursorPos(&x, &y);
     PlatformMoveWindow(WindowHandle, x, y, RenderWidth * DisplayScale, RenderHeight * DisplayScale,
                        true);
     PlatformShowCursor(false);

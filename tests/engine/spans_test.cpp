@@ -27,8 +27,8 @@ TEST_F(Spans, ShadePointOfTheWorkedExample) {
 // just below 468 / 17. Surface green 234 adds 234 div 18 = 13: q * 17 / 18 + 13 = 38.9999977 in
 // double, stored as the float 38.999996, so the pixel's green is 38. Worked in single precision
 // step by step instead, q * 17 rounds to 467.99997, / 18 to 25.999998, and + 13 lands halfway
-// between 38.999996 and 39, which rounds to even: 39. The span, which shades from its own cached
-// table, must write the same 38.
+// between 38.999996 and 39, which rounds to even: 39. The span, which keeps the shades of one
+// light by distance, must write the same 38.
 TEST_F(Spans, BlendRoundsOnceFromDouble) {
   LightCount = 1;
   CoarseFillEnabled = 0;
@@ -80,12 +80,12 @@ TEST_F(Spans, ShadeClampsAndIsBlackWithoutLights) {
   EXPECT_EQ(black.blue, 0.0f);
 }
 
-// The span rasterizer shades with one light through its own shortcuts; its bytes must be the
-// truncated ShadePoint everywhere, and the places where a one-unit rounding difference would
-// show are the shades lying within a hair of a whole number. Those are hunted for among many
-// random lights and positions, then drawn as single-pixel spans whose camera-space position
-// truncates to exactly that point, on a 1 x 1 texture of the surface colour, in the fine fill
-// (which caches the light's terms) and in the coarse fill (which computes them directly).
+// With one light the span rasterizer keeps the shades it has worked out by distance from the
+// light; its bytes must be the truncated ShadePoint everywhere, and the places where a one-unit
+// rounding difference would show are the shades lying within a hair of a whole number. Those are
+// hunted for among many random lights and positions, then drawn as single-pixel spans whose
+// camera-space position truncates to exactly that point, on a 1 x 1 texture of the surface
+// colour, in the fine and in the coarse fill.
 TEST_F(Spans, SingleLightShadingMatchesShadePointWhereRoundingShows) {
   LightCount = 1;
   CoarseFillEnabled = 0;
@@ -122,6 +122,30 @@ TEST_F(Spans, SingleLightShadingMatchesShadePointWhereRoundingShows) {
     ++checked;
   }
   EXPECT_GT(checked, 1000);
+}
+
+// The kept shades belong to the light's range and colour: a change of either between two spans
+// shows at once, at the very same distance (50 here).
+TEST_F(Spans, KeptShadesFollowTheLightsRangeAndColour) {
+  LightCount = 1;
+  CoarseFillEnabled = 0;
+  const uint8_t surface[3] = {200, 100, 50};
+  slots[9] = TextureSlot{images.emplace_back(surface, surface + 3).data(), 1, 1, 3};
+  const float lights[][4] = {{60, 0, 255, 0},
+                             {45, 0, 255, 0},
+                             {45, 200, 255, 0},
+                             {45, 200, 90, 255},
+                             {60, 0, 255, 0}};  // range, red, green, blue
+  for (const auto& l : lights) {
+    PlaceLight(1, 20, -30, -100, l[0], l[1], l[2], l[3]);
+    depth[100 * 320 + 100] = DepthClearValue;
+    DrawQuadSpan(100.5, 100.5, 0, 0, -100, 100.5, 101.0, 0, 0, -100, 0, 9);
+    ShadeColour c = ShadePoint(0, 0, -100, 200, 100, 50);
+    EXPECT_EQ(PixelAt(100, 100),
+              (std::array<uint8_t, 4>{static_cast<uint8_t>(c.red), static_cast<uint8_t>(c.green),
+                                      static_cast<uint8_t>(c.blue), 255}))
+        << "range " << l[0] << " colour " << l[1] << " " << l[2] << " " << l[3];
+  }
 }
 
 // A span 2.5 pixels long draws the points at s = 0, 1 and 2: x = 100.2, 101.2, 102.2. With a

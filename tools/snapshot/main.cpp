@@ -4,7 +4,9 @@
 #include "tools/snapshot/snapshot.h"
 
 int main(int argc, char** argv) {
-  for (int i = 1; i < argc; ++i)
+  for (int i = 1; i < argc; ++i) {
     if (!std::strcmp(argv[i], "--font-sheet")) return FontSheetMain(argc, argv);
+    if (!std::strcmp(argv[i], "--replay")) return ReplayMain(argc, argv);
+  }
   return SnapshotMain(argc, argv);
 }

@@ -37,7 +37,10 @@ constexpr const char* Usage =
     "  --out FILE         write the last frame, .png or .bmp\n"
     "\n"
     "       vaultrun-snapshot --font-sheet small|fixed|big --out FILE\n"
-    "  every glyph of one font, codes 32 to 126, in white on a cleared frame\n";
+    "  every glyph of one font, codes 32 to 126, in white on a cleared frame\n"
+    "\n"
+    "       vaultrun-snapshot --replay FILE [--verify] [--pass N] [--out IMAGE]\n"
+    "  plays a replay that VAULTRUN_RECORD=FILE wrote (docs/replay.md)\n";
 
 struct SnapshotSettings {
   uint32_t seed = 1;

@@ -6,3 +6,6 @@
 int FontSheetMain(int argc, char** argv);
 // render.cpp: frames of the real start-up scene
 int SnapshotMain(int argc, char** argv);
+// replay.cpp: --replay FILE [--verify] [--pass N] [--out IMAGE]; exit 1 when the playback
+// differs from the recording
+int ReplayMain(int argc, char** argv);
