@@ -12,11 +12,24 @@ namespace {
 
 constexpr int NoSlot = -1;
 
+void PaintSlot(uint32_t slot, uint8_t red, uint8_t green, uint8_t blue) {
+  TextureSlot& image = TextureSlotTable[slot];
+  std::free(image.pixels);
+  image.pixels = static_cast<uint8_t*>(std::malloc(16 * 16 * 3));
+  image.width = image.height = 16;
+  image.bytesPerPixel = 3;
+  for (uint32_t i = 0; i < 16 * 16; ++i) {
+    image.pixels[3 * i] = red;
+    image.pixels[3 * i + 1] = green;
+    image.pixels[3 * i + 2] = blue;
+  }
+}
+
 // Every slot holds a 16 x 16 picture of its own colour: red = slot % 256, green = 100 +
 // slot / 256, blue = 50. None of them is a transparent key colour.
 void PaintEverySlot() {
   for (uint32_t slot = 0; slot < TextureSlotCount; ++slot)
-    GamePools::PaintSlot(slot, static_cast<uint8_t>(slot % 256),
+    PaintSlot(slot, static_cast<uint8_t>(slot % 256),
                          static_cast<uint8_t>(100 + slot / 256), 50);
 }
 
@@ -59,13 +72,13 @@ TEST(DrawMapView, SweepOfEveryCodeOnFourLevelsDrawsTheCheckedFrames) {
   GamePools pools;
   PaintEverySlot();
   MapViewColumn = MapViewRow = 100;
-  uint64_t hash = Fnv1a(nullptr, 0);
+  uint64_t hash = Fnv1a64Basis;
   for (int level : {0, 1, 2, 5}) {
     MapViewLevel = level;
     for (int code = 0; code < 256; ++code)
       GridCell(100 + code % 20, 100 + code / 20, level) = static_cast<uint8_t>(code);
     Redraw();
-    hash = Fnv1a(FrameBuffer, 320 * 240 * 4, hash);
+    hash = Fnv1a64(FrameBuffer, 320 * 240 * 4, hash);
   }
   EXPECT_EQ(hash, 0xC702B4D135AB8725ull);
   EXPECT_EQ(TileSlot(10 % 20, 10 / 20), 10);  // land codes show the picture of their number
@@ -99,50 +112,32 @@ TEST(DrawMapView, TilesSitAtTheirCellsWithTheLowerLeftCornerFirst) {
   EXPECT_EQ(drawn, 2);
 }
 
-// A view past a level's right or top edge reads on through the byte index: past x = 255 into
-// the next row, past y = 255 into the next level, before x = 0 into the previous row. Only
-// bytes outside the whole grid draw nothing.
+// A view past a level's edge reads on through the byte index: past x = 255 into the next row,
+// past y = 255 into the next level. Only bytes outside the whole grid draw nothing.
 TEST(DrawMapView, ViewsPastALevelsEdgeFollowTheByteIndexUpToTheGridsEnds) {
   GamePools pools;
   PaintEverySlot();
-  std::memset(WorldGrid + 3 * 65536, 'q', 65536);  // level 3: picture 146
-  std::memset(WorldGrid + 4 * 65536, '<', 65536);  // level 4: picture 119
-  std::memset(WorldGrid + 5 * 65536, 'D', 65536);  // level 5: picture 118
-  GridCell(0, 246, 4) = 'F';                       // picture 128
+  std::memset(WorldGrid + 4 * 65536, '<', 65536);  // picture 119
+  std::memset(WorldGrid + 5 * 65536, 'D', 65536);  // picture 118
   std::memset(WorldGrid + 179 * 65536, '<', 65536);
-  UnitTable[1].x = 100;  // the viewed unit's mark, out of view
-  MapViewLevel = 4;
-  MapViewColumn = 240;
-  MapViewRow = 245;
-  Redraw();
-  EXPECT_EQ(TileSlot(15, 10), 119);  // cell (255, 255)
-  EXPECT_EQ(TileSlot(16, 0), 128);   // x 256 of row 245 is x 0 of row 246
-  EXPECT_EQ(TileSlot(15, 11), 118);  // row 256 of level 4 is row 0 of level 5
-  EXPECT_EQ(TileSlot(16, 10), 118);  // byte 65536 past (0, 0) of level 4
-  MapViewColumn = -3;
-  MapViewRow = 0;
-  Redraw();
-  EXPECT_EQ(TileSlot(0, 0), 146);  // x -3 of level 4 is x 253 of level 3's last row
-  EXPECT_EQ(TileSlot(3, 0), 119);
-
-  // The grid's first and last bytes bound the view.
-  MapViewLevel = 0;
-  Redraw();
-  EXPECT_EQ(TileSlot(0, 0), NoSlot);
-  MapViewLevel = 179;
-  MapViewColumn = 240;
-  MapViewRow = 245;
-  Redraw();
-  EXPECT_EQ(TileSlot(15, 10), 119);
-  EXPECT_EQ(TileSlot(16, 10), NoSlot);
-  EXPECT_EQ(TileSlot(15, 11), NoSlot);
-  MapViewRow = 2000000000;
-  Redraw();
-  EXPECT_EQ(TileSlot(0, 0), NoSlot);
-  MapViewRow = 0;
-  MapViewLevel = 180;
-  Redraw();
-  EXPECT_EQ(TileSlot(3, 0), NoSlot);
+  GridCell(0, 246, 4) = 'F';  // picture 128
+  UnitTable[1].x = 100;       // the viewed unit's mark, out of view
+  const struct {
+    int level, column, row, tileColumn, tileRow, slot;
+  } cases[] = {
+      {4, 240, 245, 15, 10, 119},    {4, 240, 245, 16, 0, 128}, {4, 240, 245, 15, 11, 118},
+      {4, 240, 245, 16, 10, 118},    {5, -3, 0, 0, 0, 119},     {5, -3, 0, 3, 0, 118},
+      {0, -3, 0, 0, 0, NoSlot},      {179, 240, 245, 15, 10, 119},
+      {179, 240, 245, 16, 10, NoSlot}, {179, 240, 245, 15, 11, NoSlot},
+      {179, 0, 2000000000, 0, 0, NoSlot}, {180, 0, 0, 3, 0, NoSlot},
+  };
+  for (const auto& c : cases) {
+    MapViewLevel = c.level;
+    MapViewColumn = c.column;
+    MapViewRow = c.row;
+    Redraw();
+    EXPECT_EQ(TileSlot(c.tileColumn, c.tileRow), c.slot) << c.level << " " << c.column;
+  }
 }
 
 // The viewed unit's path (drawn step by step in the scene below) needs the unit in use and a
@@ -176,53 +171,29 @@ TEST(DrawMapView, MarksThePathOfTheViewedUnit) {
   EXPECT_EQ(TileSlot(5, 3), NoSlot);  // unit 1 is no longer viewed
 }
 
-// Only units in use, not hidden, of type 1, 3 or 9, on the shown level and inside the view. A
-// unit one tile past the right or top edge would be drawn wholly off the frame, so whether it
-// was drawn shows in the caption text it leaves in the TextBuffer.
+// Only units in use, not hidden, of type 1, 3 or 9, on the shown level and inside the view are
+// drawn; whether one was shows in the caption it leaves in the TextBuffer.
 TEST(DrawMapView, DrawsOnlyTheUnitsItShould) {
   GamePools pools;
   MapViewColumn = 60;
   MapViewRow = 70;
   MapViewLevel = 12;
   const struct {
-    int index, column, row, type;
+    int column, row, type, hidden, inUse, level;
     bool drawn;
-  } cases[] = {
-      {0, 0, 0, 1, true},    {2, 2, 0, 2, false},   {3, 4, 0, 3, true},      {4, 6, 0, 9, true},
-      {5, 8, 0, 4, false},   {6, 10, 0, 1, false},  {7, 12, 0, 1, false},    {8, 14, 0, 1, false},
-      {9, 19, 4, 1, true},   {10, 20, 6, 1, false}, {11, 0, 14, 1, true},    {12, 2, 15, 1, false},
-      {13, -1, 8, 1, false}, {14, 4, -1, 1, false}, {2999, 16, 10, 3, true},
-  };
+  } cases[] = {{19, 14, 1, 0, 1, 12, true},  {0, 0, 3, 0, 1, 12, true},   {4, 0, 9, 0, 1, 12, true},
+               {2, 0, 2, 0, 1, 12, false},   {8, 0, 4, 0, 1, 12, false},  {1, 0, 1, 1, 1, 12, false},
+               {1, 0, 1, 0, 0, 12, false},   {1, 0, 1, 0, 1, 13, false},  {20, 6, 1, 0, 1, 12, false},
+               {2, 15, 1, 0, 1, 12, false},  {-1, 8, 1, 0, 1, 12, false}, {4, -1, 1, 0, 1, 12, false}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.index);
-    std::memset(UnitTable, 0, sizeof(UnitRecord) * UnitCapacity);
-    PlaceUnit(c.index, 60 + c.column, 70 + c.row, 12, static_cast<uint16_t>(c.type), 801);
-    UnitTable[6].hiddenFlag = 1;
-    UnitTable[7].inUse = 0;
-    UnitTable[8].level = 13;
+    UnitRecord& unit = PlaceUnit(2999, 60 + c.column, 70 + c.row, c.level,
+                                 static_cast<uint16_t>(c.type), 801);
+    unit.hiddenFlag = static_cast<uint8_t>(c.hidden);
+    unit.inUse = static_cast<uint8_t>(c.inUse);
     TextBuffer[0] = '\0';
     Redraw();
-    EXPECT_EQ(TextBuffer, c.drawn ? std::to_string(c.index) + " ms0 " : "");
+    EXPECT_STREQ(TextBuffer, c.drawn ? "2999 ms0 " : "") << c.column << " " << c.type;
   }
-}
-
-// px = 48, py = 32: the bar runs from 48 to trunc(48 + 14 * current / maximum) in single
-// precision: 1 of 3 gives 52.67, so 52. Maximum 0 gives a ratio that converts to 0x80000000, as
-// the x86 conversion does: the bar then runs from px to the frame's left edge.
-TEST(DrawMapView, BarsEndAtTheTruncatedRatio) {
-  GamePools pools;
-  MapViewLevel = 3;
-  UnitTable[1].x = 200;  // the viewed unit's mark stays out of view
-  UnitRecord& unit = PlaceUnit(8, 3, 2, 3, 1, 801);
-  unit.barCurrent = 1;
-  unit.barMaximum = 3;
-  Redraw();
-  EXPECT_EQ(PixelAt(52, 48)[1], 255);
-  EXPECT_EQ(PixelAt(53, 48)[0], 255);  // red beyond
-  unit.barMaximum = 0;
-  Redraw();
-  for (int x = 0; x <= 48; ++x) ASSERT_EQ(PixelAt(x, 48)[1], 255) << x;
-  EXPECT_EQ(PixelAt(53, 48)[0], 255);
 }
 
 // Units with every bar state and bars full, partial, empty, too long and negative, their
@@ -260,5 +231,5 @@ TEST(DrawMapView, UnitSceneDrawsTheCheckedFrame) {
   }
   PathSearchState->lastPathStep[1] = 3;
   Redraw();
-  EXPECT_EQ(Fnv1a(FrameBuffer, 320 * 240 * 4), 0x52514C94F6D6E35Bull);
+  EXPECT_EQ(Fnv1a64(FrameBuffer, 320 * 240 * 4), 0x52514C94F6D6E35Bull);
 }
