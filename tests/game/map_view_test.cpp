@@ -12,32 +12,23 @@ namespace {
 
 constexpr int NoSlot = -1;
 
-void PaintSlot(uint32_t slot, uint8_t red, uint8_t green, uint8_t blue) {
-  TextureSlot& image = TextureSlotTable[slot];
-  std::free(image.pixels);
-  image.pixels = static_cast<uint8_t*>(std::malloc(16 * 16 * 3));
-  image.width = image.height = 16;
-  image.bytesPerPixel = 3;
-  for (uint32_t i = 0; i < 16 * 16; ++i) {
-    image.pixels[3 * i] = red;
-    image.pixels[3 * i + 1] = green;
-    image.pixels[3 * i + 2] = blue;
-  }
-}
-
 // Every slot holds a 16 x 16 picture of its own colour: red = slot % 256, green = 100 +
 // slot / 256, blue = 50. None of them is a transparent key colour.
 void PaintEverySlot() {
-  for (uint32_t slot = 0; slot < TextureSlotCount; ++slot)
-    PaintSlot(slot, static_cast<uint8_t>(slot % 256),
-                         static_cast<uint8_t>(100 + slot / 256), 50);
+  for (uint32_t slot = 0; slot < TextureSlotCount; ++slot) {
+    TextureSlot& image = TextureSlotTable[slot];
+    image.pixels = static_cast<uint8_t*>(std::malloc(16 * 16 * 3));
+    image.width = image.height = 16;
+    image.bytesPerPixel = 3;
+    const uint8_t colour[3] = {static_cast<uint8_t>(slot % 256),
+                               static_cast<uint8_t>(100 + slot / 256), 50};
+    for (uint32_t i = 0; i < 16 * 16 * 3; ++i) image.pixels[i] = colour[i % 3];
+  }
 }
-
-const uint8_t* PixelAt(int x, int y) { return FrameBuffer + 4 * (y * 320 + x); }
 
 // The slot whose picture covers pixel (x, y), NoSlot for black.
 int SlotAt(int x, int y) {
-  const uint8_t* p = PixelAt(x, y);
+  const uint8_t* p = FrameBuffer + 4 * (y * 320 + x);
   if (p[0] == 0 && p[1] == 0 && p[2] == 0) return NoSlot;
   if (p[2] != 50 || p[1] < 100) return -1000;
   return p[0] + 256 * (p[1] - 100);
@@ -103,7 +94,6 @@ TEST(DrawMapView, TilesSitAtTheirCellsWithTheLowerLeftCornerFirst) {
   GridCell(50, 40, 7) = GridCell(30, 55, 7) = 'X';  // one column and one row beyond the view
   Redraw();
   EXPECT_EQ(TileSlot(0, 0), 119);
-  EXPECT_EQ(TileSlot(19, 14), 111);
   EXPECT_EQ(SlotAt(16 * 19, 16 * 14), 1);
   EXPECT_EQ(SlotAt(319, 239), 111);
   int drawn = 0;
@@ -140,9 +130,8 @@ TEST(DrawMapView, ViewsPastALevelsEdgeFollowTheByteIndexUpToTheGridsEnds) {
   }
 }
 
-// The viewed unit's path (drawn step by step in the scene below) needs the unit in use and a
-// last step of 0 or more; its own cell is marked, path or not. A last step beyond the 1000 a
-// unit holds reads only those.
+// The viewed unit's own cell is marked, and its path when it is in use with a last step of 0 or
+// more. A last step of 1000 or beyond reads only the 1000 steps a unit holds.
 TEST(DrawMapView, MarksThePathOfTheViewedUnit) {
   GamePools pools;
   PaintEverySlot();
@@ -150,24 +139,23 @@ TEST(DrawMapView, MarksThePathOfTheViewedUnit) {
   MapViewLevel = 5;
   PlaceUnit(1, 105, 103, 9, 2, 801);  // type 2: not drawn as a unit
   PathSearchState->pathX[1000] = PathSearchState->pathY[1000] = 101;
-  PathSearchState->lastPathStep[1] = -9;
-  Redraw();
-  EXPECT_EQ(TileSlot(1, 1), NoSlot);
-  EXPECT_EQ(TileSlot(5, 3), 22);
-  PathSearchState->lastPathStep[1] = 0;
-  UnitTable[1].inUse = 0;
-  Redraw();
-  EXPECT_EQ(TileSlot(1, 1), NoSlot);
-  EXPECT_EQ(TileSlot(5, 3), 22);
-
+  for (int last : {-9, 0}) {
+    PathSearchState->lastPathStep[1] = last;
+    UnitTable[1].inUse = last < 0;
+    Redraw();
+    EXPECT_EQ(TileSlot(1, 1), NoSlot);
+    EXPECT_EQ(TileSlot(5, 3), 22);
+  }
   MapViewUnit = 2;
   PlaceUnit(2, 110, 110, 5, 2, 801);
-  PathSearchState->pathX[2000 + 999] = 119;
-  PathSearchState->pathY[2000 + 999] = 114;
-  PathSearchState->lastPathStep[2] = 5000;
+  PathSearchState->pathX[2999] = 119;
+  PathSearchState->pathY[2999] = 114;
+  PathSearchState->pathX[3000] = PathSearchState->pathY[3000] = 105;  // unit 3's first step
+  PathSearchState->lastPathStep[2] = 1000;
   Redraw();
   EXPECT_EQ(TileSlot(19, 14), 22);    // step 999
   EXPECT_EQ(TileSlot(10, 10), 22);    // its own cell
+  EXPECT_EQ(TileSlot(5, 5), NoSlot);  // not a step of unit 2
   EXPECT_EQ(TileSlot(5, 3), NoSlot);  // unit 1 is no longer viewed
 }
 
