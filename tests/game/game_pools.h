@@ -57,11 +57,11 @@ class GamePools {
   ~GamePools() {
     for (uint32_t slot = 0; slot < TextureSlotCount; ++slot)
       std::free(TextureSlotTable[slot].pixels);
-    for (void* block : {(void*)TextureSlotTable, (void*)PathSearchState->pathX,
-                        (void*)PathSearchState->pathY, (void*)PathSearchState->lastPathStep,
-                        (void*)PathSearchState, (void*)UnitTable, (void*)RoomScratch,
-                        (void*)EndRoomOfLevel, (void*)FirstRoomOfLevel, (void*)RoomTable,
-                        (void*)OverlayGrid, (void*)WorldGrid})
+    for (void* block :
+         {(void*)TextureSlotTable, (void*)PathSearchState->pathX, (void*)PathSearchState->pathY,
+          (void*)PathSearchState->lastPathStep, (void*)PathSearchState, (void*)UnitTable,
+          (void*)RoomScratch, (void*)EndRoomOfLevel, (void*)FirstRoomOfLevel, (void*)RoomTable,
+          (void*)OverlayGrid, (void*)WorldGrid})
       std::free(block);
     saved_.Restore();
     HeadlessReset();

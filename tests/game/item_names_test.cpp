@@ -17,18 +17,35 @@ TEST(ItemName, NamesTheKindIdOfTheRecord) {
   SavedGlobals saved;
   saved.Save(KindTable);
   KindTable = static_cast<KindRecord*>(std::calloc(KindCapacity, sizeof(KindRecord)));
-  const std::pair<uint32_t, const char*> names[] = {
-      {6110, "Dagger"},     {6119, "Behead"},          {6129, "Two Bladed Sword Ameliorated"},
-      {6200, "Maul"},       {6203, "War Mace"},        {6316, "Hand Axe"},
-      {6320, "Iron Ordered Battle Axe"},               {7000, "Bag"},
-      {8100, "Robe Suit"},  {8113, "Robe Boots"},      {8130, "Leather Suit"},
-      {8183, "Studded Leather Boots"},                 {8201, "Chain Hat"},
-      {8226, "Scale Greeves"},                         {8251, "Plate Helmet"},
-      {8281, "Full Plate Helmet"},                     {8333, "Magic Boots"},
-      {0, ""},              {6109, ""},                {6130, ""},
-      {6204, ""},           {6315, ""},                {6321, ""},
-      {7100, ""},           {8114, ""},                {8144, ""},
-      {8240, ""},           {8334, ""},                {9000, ""}};
+  const std::pair<uint32_t, const char*> names[] = {{6110, "Dagger"},
+                                                    {6119, "Behead"},
+                                                    {6129, "Two Bladed Sword Ameliorated"},
+                                                    {6200, "Maul"},
+                                                    {6203, "War Mace"},
+                                                    {6316, "Hand Axe"},
+                                                    {6320, "Iron Ordered Battle Axe"},
+                                                    {7000, "Bag"},
+                                                    {8100, "Robe Suit"},
+                                                    {8113, "Robe Boots"},
+                                                    {8130, "Leather Suit"},
+                                                    {8183, "Studded Leather Boots"},
+                                                    {8201, "Chain Hat"},
+                                                    {8226, "Scale Greeves"},
+                                                    {8251, "Plate Helmet"},
+                                                    {8281, "Full Plate Helmet"},
+                                                    {8333, "Magic Boots"},
+                                                    {0, ""},
+                                                    {6109, ""},
+                                                    {6130, ""},
+                                                    {6204, ""},
+                                                    {6315, ""},
+                                                    {6321, ""},
+                                                    {7100, ""},
+                                                    {8114, ""},
+                                                    {8144, ""},
+                                                    {8240, ""},
+                                                    {8334, ""},
+                                                    {9000, ""}};
   for (const auto& [kind, name] : names) {
     KindTable[10061].kindId = kind;
     const char* got = ItemName(10061);

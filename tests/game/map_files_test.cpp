@@ -14,7 +14,8 @@ namespace {
 void PaintLevels(int first, int count, int salt) {
   for (int level = first; level < first + count; ++level)
     for (int i = 0; i < 65536; ++i)
-      WorldGrid[level * 65536 + i] = static_cast<uint8_t>((i % 256 + 3 * (i / 256) + 7 * level + salt) % 251);
+      WorldGrid[level * 65536 + i] =
+          static_cast<uint8_t>((i % 256 + 3 * (i / 256) + 7 * level + salt) % 251);
 }
 
 // The grid's bytes level after level; each transfer pauses a second. SaveWorld(2, 3) writes 3

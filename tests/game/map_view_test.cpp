@@ -115,11 +115,18 @@ TEST(DrawMapView, ViewsPastALevelsEdgeFollowTheByteIndexUpToTheGridsEnds) {
   const struct {
     int level, column, row, tileColumn, tileRow, slot;
   } cases[] = {
-      {4, 240, 245, 15, 10, 119},    {4, 240, 245, 16, 0, 128}, {4, 240, 245, 15, 11, 118},
-      {4, 240, 245, 16, 10, 118},    {5, -3, 0, 0, 0, 119},     {5, -3, 0, 3, 0, 118},
-      {0, -3, 0, 0, 0, NoSlot},      {179, 240, 245, 15, 10, 119},
-      {179, 240, 245, 16, 10, NoSlot}, {179, 240, 245, 15, 11, NoSlot},
-      {179, 0, 2000000000, 0, 0, NoSlot}, {180, 0, 0, 3, 0, NoSlot},
+      {4, 240, 245, 15, 10, 119},
+      {4, 240, 245, 16, 0, 128},
+      {4, 240, 245, 15, 11, 118},
+      {4, 240, 245, 16, 10, 118},
+      {5, -3, 0, 0, 0, 119},
+      {5, -3, 0, 3, 0, 118},
+      {0, -3, 0, 0, 0, NoSlot},
+      {179, 240, 245, 15, 10, 119},
+      {179, 240, 245, 16, 10, NoSlot},
+      {179, 240, 245, 15, 11, NoSlot},
+      {179, 0, 2000000000, 0, 0, NoSlot},
+      {180, 0, 0, 3, 0, NoSlot},
   };
   for (const auto& c : cases) {
     MapViewLevel = c.level;
@@ -169,13 +176,14 @@ TEST(DrawMapView, DrawsOnlyTheUnitsItShould) {
   const struct {
     int column, row, type, hidden, inUse, level;
     bool drawn;
-  } cases[] = {{19, 14, 1, 0, 1, 12, true},  {0, 0, 3, 0, 1, 12, true},   {4, 0, 9, 0, 1, 12, true},
-               {2, 0, 2, 0, 1, 12, false},   {8, 0, 4, 0, 1, 12, false},  {1, 0, 1, 1, 1, 12, false},
-               {1, 0, 1, 0, 0, 12, false},   {1, 0, 1, 0, 1, 13, false},  {20, 6, 1, 0, 1, 12, false},
-               {2, 15, 1, 0, 1, 12, false},  {-1, 8, 1, 0, 1, 12, false}, {4, -1, 1, 0, 1, 12, false}};
+  } cases[] = {
+      {19, 14, 1, 0, 1, 12, true}, {0, 0, 3, 0, 1, 12, true},   {4, 0, 9, 0, 1, 12, true},
+      {2, 0, 2, 0, 1, 12, false},  {8, 0, 4, 0, 1, 12, false},  {1, 0, 1, 1, 1, 12, false},
+      {1, 0, 1, 0, 0, 12, false},  {1, 0, 1, 0, 1, 13, false},  {20, 6, 1, 0, 1, 12, false},
+      {2, 15, 1, 0, 1, 12, false}, {-1, 8, 1, 0, 1, 12, false}, {4, -1, 1, 0, 1, 12, false}};
   for (const auto& c : cases) {
-    UnitRecord& unit = PlaceUnit(2999, 60 + c.column, 70 + c.row, c.level,
-                                 static_cast<uint16_t>(c.type), 801);
+    UnitRecord& unit =
+        PlaceUnit(2999, 60 + c.column, 70 + c.row, c.level, static_cast<uint16_t>(c.type), 801);
     unit.hiddenFlag = static_cast<uint8_t>(c.hidden);
     unit.inUse = static_cast<uint8_t>(c.inUse);
     TextBuffer[0] = '\0';

@@ -41,8 +41,8 @@ TEST_F(UnitNameTest, FormatsTheThreeSyllablesOfEachTable) {
   const struct {
     uint16_t prefix, middle, suffix;
     const char* name;
-  } names[] = {{0, 0, 0, "Aaa"},        {45, 9, 3, "Lothardobwyn"}, {75, 38, 53, "Wicyp"},
-               {16, 14, 0, "Ceaa"},     {17, 28, 0, "Criraa"},      {65, 0, 0, "Thaa"},
+  } names[] = {{0, 0, 0, "Aaa"},    {45, 9, 3, "Lothardobwyn"}, {75, 38, 53, "Wicyp"},
+               {16, 14, 0, "Ceaa"}, {17, 28, 0, "Criraa"},      {65, 0, 0, "Thaa"},
                {34, 0, 16, "Gwag"}};
   for (const auto& n : names) {
     Store(2999, n.prefix, n.middle, n.suffix);

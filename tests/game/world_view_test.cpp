@@ -2,22 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
-#include "frame/frame.h"
-#include "game/game_data.h"
-#include "game/map_view.h"
-#include "platform/headless/headless.h"
+#include "tests/game/game_pools.h"
 
 namespace {
 
 class WorldView : public ::testing::Test {
  protected:
   void SetUp() override {
-    HeadlessReset();
-    WorldGrid =
-        static_cast<uint8_t*>(std::calloc(static_cast<size_t>(CellsPerLevel) * MapLevels, 1));
-    UnitTable = static_cast<UnitRecord*>(std::calloc(UnitCapacity, sizeof(UnitRecord)));
+    saved.Save(ViewYaw, ViewPitch, FrameCounter, LastSafeCell);
     Place(0.5f, 0.5f);
     // The map view cell stands on rock, so steps keep it.
     MapViewColumn = 50;
@@ -27,17 +19,10 @@ class WorldView : public ::testing::Test {
     ViewYaw = ViewPitch = 0;
     FrameCounter = 0;
   }
-  void TearDown() override {
-    std::free(WorldGrid);
-    std::free(UnitTable);
-    WorldGrid = nullptr;
-    UnitTable = nullptr;
-    ViewYaw = ViewPitch = 0;
-    LastSafeCell[0] = LastSafeCell[1] = 1;
-    LastSafeCell[2] = 28;
-  }
+  GamePools pools;
+  SavedGlobals saved;
   static UnitRecord& Unit() { return UnitTable[1]; }
-  static uint8_t& Cell(int x, int y, int z) { return WorldGrid[x + y * 256 + z * 65536]; }
+  static uint8_t& Cell(int x, int y, int z) { return GridCell(x, y, z); }
   static void Place(float fx, float fy) {
     Unit() = UnitRecord{};
     Unit().x = 50;
