@@ -1,9 +1,9 @@
 // Sound data: raw sound files (150 skipped bytes, then up to 3,000,000 sample bytes) and the
 // synthetic test tone in slot 0.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -47,88 +47,54 @@ class SoundData : public ::testing::Test {
       if (SoundSlots[1].samples[k] != 0x77) return false;
     return true;
   }
-  static bool Exists(const std::string& path) {
-    struct stat info;
-    return stat(path.c_str(), &info) == 0;
-  }
+  static bool Exists(const std::string& path) { return std::filesystem::exists(path); }
 
   ScratchFolder folder;
   uint8_t* tone = nullptr;
 };
 
 // The lead is read as 49 bytes into scratch and 101 into the slot, which the samples then
-// overwrite: a file of the lead alone or less leaves that part of the lead in the slot.
+// overwrite: a file of the lead alone or less leaves that part of the lead in the slot. A
+// missing file is created empty and loads as an empty sound; a missing folder leaves the slot.
 TEST_F(SoundData, TheSamplesFollowThe150ByteLeadUpToTheSlotsCapacity) {
-  LoadRawSound(Write(1000).c_str(), 1);
-  EXPECT_EQ(SoundSlots[1].length, 850u);
-  EXPECT_TRUE(HoldsFile(0, 850, 150));
-  EXPECT_TRUE(HoldsOld(850, 4096));
-
-  LoadRawSound(Write(3100000).c_str(), 1);
-  EXPECT_EQ(SoundSlots[1].length, 3000000u);
-  EXPECT_TRUE(HoldsFile(0, 3000000, 150));
-
-  std::memset(SoundSlots[1].samples, 0x77, 4096);
-  LoadRawSound(Write(150).c_str(), 1);
-  EXPECT_EQ(SoundSlots[1].length, 0u);
-  EXPECT_TRUE(HoldsFile(0, 101, 49));
-  EXPECT_TRUE(HoldsOld(101, 4096));
-
-  std::memset(SoundSlots[1].samples, 0x77, 4096);
-  LoadRawSound(Write(149).c_str(), 1);
-  EXPECT_EQ(SoundSlots[1].length, 0u);
-  EXPECT_TRUE(HoldsFile(0, 100, 49));
-  EXPECT_TRUE(HoldsOld(100, 4096));
-
-  std::memset(SoundSlots[1].samples, 0x77, 4096);
-  LoadRawSound(Write(0).c_str(), 1);
-  EXPECT_EQ(SoundSlots[1].length, 0u);
-  EXPECT_TRUE(HoldsOld(0, 4096));
-}
-
-TEST_F(SoundData, AMissingFileIsCreatedEmptyAndAMissingFolderLeavesTheSlot) {
+  const struct {
+    size_t fileSize, length, held, heldFrom;
+  } cases[] = {{1000, 850, 850, 150}, {3100000, 3000000, 3000000, 150}, {150, 0, 101, 49},
+               {149, 0, 100, 49},     {0, 0, 0, 0}};
+  for (const auto& c : cases) {
+    std::memset(SoundSlots[1].samples, 0x77, 4096);
+    LoadRawSound(Write(c.fileSize).c_str(), 1);
+    EXPECT_EQ(SoundSlots[1].length, c.length) << c.fileSize;
+    EXPECT_TRUE(HoldsFile(0, c.held, c.heldFrom)) << c.fileSize;
+    EXPECT_TRUE(HoldsOld(c.held, 4096)) << c.fileSize;
+  }
   std::string missing = folder / "missing.raw";
+  SoundSlots[1].length = 1234;
   LoadRawSound(missing.c_str(), 1);
-  EXPECT_EQ(ReadFileBytes(missing).size(), 0u);
   EXPECT_TRUE(Exists(missing));
   EXPECT_EQ(SoundSlots[1].length, 0u);
-  EXPECT_TRUE(HoldsOld(0, 4096));
-
   SoundSlots[1].length = 1234;
   LoadRawSound((folder / "no such folder/x.raw").c_str(), 1);
   EXPECT_EQ(SoundSlots[1].length, 1234u);
   EXPECT_FALSE(Exists(folder / "no such folder"));
-}
-
-// Slots 16..63 have no buffer: a load gives length 0 and writes nothing. Numbers outside the
-// table open nothing at all.
-TEST_F(SoundData, SlotsWithoutBufferOrOutsideTheTableReceiveNothing) {
+  // Slots 16..63 have no buffer: a load gives length 0. Numbers outside the table open nothing.
   SoundSlots[20].length = 99;
   LoadRawSound(Write(1000).c_str(), 20);
-  EXPECT_EQ(SoundSlots[20].samples, nullptr);
   EXPECT_EQ(SoundSlots[20].length, 0u);
   std::string never = folder / "never.raw";
   LoadRawSound(never.c_str(), -1);
   LoadRawSound(never.c_str(), 64);
   EXPECT_FALSE(Exists(never));
-  EXPECT_EQ(SoundSlots[1].length, 1234u);
 }
 
 // Step i writes v = (i mod 10) + the low 16 bits of
-// trunc(sin((i / 2000 + sin(i / 100) * 2000) / 30) * 3000 / trunc(i / 100)), 1 where that is 0, as
-// bytes 2i (v / 256) and 2i + 1 (v % 256), both toward zero. Below 100 the division by 0 gives the
-// integer-indefinite value, whose low 16 bits add nothing: v = i mod 10.
-TEST_F(SoundData, TheToneStartsWithTheStepNumberModTen) {
+// trunc(sin((i / 2000 + sin(i / 100) * 2000) / 30) * 3000 / trunc(i / 100)), 1 where that is 0,
+// as bytes 2i (v / 256) and 2i + 1 (v % 256), both toward zero. Below 100 the division by 0
+// gives the integer-indefinite value, whose low 16 bits add nothing.
+TEST_F(SoundData, ToneSamplesWorkedByHandAndTheCheckedHashOfAllOfThem) {
   GenerateTestTone();
-  EXPECT_EQ(tone[0], 0);
-  for (int i = 1; i < 100; ++i) {
-    EXPECT_EQ(tone[2 * i], 0) << "i = " << i;
-    EXPECT_EQ(tone[2 * i + 1], i % 10 == 0 ? 1 : i % 10) << "i = " << i;
-  }
-}
-
-TEST_F(SoundData, ToneSamplesWorkedByHand) {
-  GenerateTestTone();
+  EXPECT_EQ(tone[2 * 37 + 1], 7);  // i = 37: 7 + 0
+  EXPECT_EQ(tone[2 * 40 + 1], 1);  // i = 40: 0, written as 1
   // i = 100: a = 100/2000 in float = 0.0500000007450580597; i/100 = 1.0f exactly;
   // sin(1.0) * 2000 = 1682.94196961579 -> float (spacing 2^-13 here) 1682.9420166015625;
   // a + b = 1682.99201660230756 -> float 1682.9920654296875 (the nearer of ...1943359375 and
@@ -146,23 +112,14 @@ TEST_F(SoundData, ToneSamplesWorkedByHand) {
   // -1916 / 256 = -7 (0xF9), -1916 % 256 = -124 (0x84).
   EXPECT_EQ(tone[314], 0xF9);
   EXPECT_EQ(tone[315], 0x84);
-}
 
-// The hash was recorded at commit b7908cb while a second formulation of the tone (every float
-// step done in double and rounded, the truncation, wrap and byte split written arithmetically)
-// agreed with every byte; that formulation was removed in the commit after. Beyond a few
-// thousand steps, a step done in the wrong precision changes some of the values.
-TEST_F(SoundData, ToneBytesHashToTheCheckedValue) {
-  GenerateTestTone();
+    // at commit b7908cb while a second formulation of the tone (every float step done in double
+  // and rounded, the truncation, wrap and byte split written arithmetically) agreed with every
+  // byte; that formulation was removed in the commit after.
   uint64_t hash = 14695981039346656037ull;  // FNV-1a over bytes 0 and 2 to 399,999
   for (int k = 0; k < 400000; ++k)
     if (k != 1) hash = (hash ^ tone[k]) * 1099511628211ull;
   EXPECT_EQ(hash, 0xD2F450CADC18924Eull);
-}
-
-TEST_F(SoundData, ToneSetsItsLengthAndLeavesByteOneAndTheRestOfTheBuffer) {
-  SoundSlots[0].length = 17;
-  GenerateTestTone();
   EXPECT_EQ(SoundSlots[0].length, 200000u);
   EXPECT_EQ(tone[1], 0xA5);
   EXPECT_EQ(tone[400000], 0xA5);  // steps end at 199,999: bytes 0..399,999
