@@ -59,8 +59,11 @@ class SoundData : public ::testing::Test {
 TEST_F(SoundData, TheSamplesFollowThe150ByteLeadUpToTheSlotsCapacity) {
   const struct {
     size_t fileSize, length, held, heldFrom;
-  } cases[] = {{1000, 850, 850, 150}, {3100000, 3000000, 3000000, 150}, {150, 0, 101, 49},
-               {149, 0, 100, 49},     {0, 0, 0, 0}};
+  } cases[] = {{1000, 850, 850, 150},
+               {3100000, 3000000, 3000000, 150},
+               {150, 0, 101, 49},
+               {149, 0, 100, 49},
+               {0, 0, 0, 0}};
   for (const auto& c : cases) {
     std::memset(SoundSlots[1].samples, 0x77, 4096);
     LoadRawSound(Write(c.fileSize).c_str(), 1);
@@ -113,7 +116,7 @@ TEST_F(SoundData, ToneSamplesWorkedByHandAndTheCheckedHashOfAllOfThem) {
   EXPECT_EQ(tone[314], 0xF9);
   EXPECT_EQ(tone[315], 0x84);
 
-    // at commit b7908cb while a second formulation of the tone (every float step done in double
+  // at commit b7908cb while a second formulation of the tone (every float step done in double
   // and rounded, the truncation, wrap and byte split written arithmetically) agreed with every
   // byte; that formulation was removed in the commit after.
   uint64_t hash = 14695981039346656037ull;  // FNV-1a over bytes 0 and 2 to 399,999
