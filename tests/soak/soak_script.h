@@ -14,7 +14,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -109,17 +108,6 @@ inline void SetPassInput(uint64_t pass, uint64_t passCount) {
   }
 }
 
-// The virtual keys held now, in decimal, for reports.
-inline std::string HeldKeys() {
-  std::string keys;
-  for (int key = 0; key < 256; ++key)
-    if (HeadlessKeys[key]) {
-      if (!keys.empty()) keys += ' ';
-      keys += std::to_string(key);
-    }
-  return keys.empty() ? "none" : keys;
-}
-
 // The headless backend keeps a record of every window step and message box for the tests; it
 // is not the program's memory, so the soak drops it after every pass.
 inline void DropBackendRecords() {
@@ -169,26 +157,12 @@ inline int OpenFileCount() {
 #endif
 }
 
-// Resident memory in kilobytes (Linux), for the report only: under the sanitizers it includes
-// shadow memory and the quarantine of freed blocks, which grow by their own rules.
-inline int64_t ResidentKilobytes() {
-#if defined(__linux__)
-  std::ifstream statm("/proc/self/statm");
-  int64_t size = 0, resident = 0;
-  if (!(statm >> size >> resident)) return -1;
-  return resident * 4;
-#else
-  return -1;
-#endif
-}
-
 struct Figures {
   int64_t heapBytes;
   int openFiles;
-  int64_t residentKb;
 };
 
-inline Figures Measure() { return Figures{HeapBytesInUse(), OpenFileCount(), ResidentKilobytes()}; }
+inline Figures Measure() { return Figures{HeapBytesInUse(), OpenFileCount()}; }
 
 // What one pass left that the loop should never leave: a quit before Escape, or a value out of
 // its range. Empty when all is well.
