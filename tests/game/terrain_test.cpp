@@ -122,8 +122,7 @@ TEST_F(TerrainTest, SeedCatalog) {
       {42, {8, 10, 12, 9}, 0.25f, 30.0f, 0x882B76F9EBF5F582ull, 0xBCE74E6B86302C41ull},
       {2024, {200, 3, 90, 40}, 3.0f, 255.0f, 0x4EC5C96283AD5203ull, 0x690F8793B5F6B7CEull},
       {7, {0, 0, 0, 0}, 0.6f, 24.5f, 0x040D833583A48076ull, 0x7B6C85C8776814F4ull},
-      {7, {8, 10, 12, 9}, 0.8f, 22.0f, 0x10B1C71B24E1909Dull, 0xA9FC518D919DD9ECull},
-  };
+      {7, {8, 10, 12, 9}, 0.8f, 22.0f, 0x10B1C71B24E1909Dull, 0xA9FC518D919DD9ECull}};
   for (const Case& c : cases) {
     std::memset(WorldGrid, 0, 65536);
     Srand(c.seed);

@@ -85,8 +85,7 @@ TEST_F(WorldView, PushOutOfWallsKeepsTheWalkerOffRockOnEverySide) {
       {0, 0, -1, 0.5f, 0.5f, 0.1f, 0.5f, 0.5f, 0.5f - (0.3f - 0.1f) - 0.2f, 0},
       // (a + 0.2, b - 0.2) and (a - 0.2, b + 0.2), the third and fourth corners.
       {1, -1, 0, 0.9f, 0.1f, 0.5f, 0.7f, 0.7f, 0.5f, 1},
-      {-1, 1, 0, 0.1f, 0.9f, 0.5f, 0.3f, 0.3f, 0.5f, 1},
-  };
+      {-1, 1, 0, 0.1f, 0.9f, 0.5f, 0.3f, 0.3f, 0.5f, 1}};
   for (const Case& k : cases) {
     SCOPED_TRACE(testing::Message() << k.wallX << " " << k.wallY << " " << k.wallZ);
     WorldGrid[WorldCellIndex(50 + k.wallX, 60 + k.wallY, 10 + k.wallZ)] = 61;

@@ -38,8 +38,7 @@ TEST(MissingDevices, WithoutADisplayTheLoopRunsAndEveryWindowAttemptIsReported) 
       {HeadlessRegisterClass, "Failed To Register The Window Class."},
       {HeadlessCreateWindow, "Window Creation Error."},
       {HeadlessGetDeviceContext, "Can't Create A GL Device Context."},
-      {HeadlessCreateGlContext, "Can't Create A GL Rendering Context."},
-  };
+      {HeadlessCreateGlContext, "Can't Create A GL Rendering Context."}};
   ProgramData data;
   WorkingDirectory inData(data.path());
   for (const auto& [step, report] : failures) {
