@@ -75,35 +75,21 @@ TEST(CheckArea, NeedsEveryCellOnTheMapAndHoldingTheCode) {
   EXPECT_EQ(CountCode(4, '<') + CountCode(2, '<'), 0);
 }
 
-// Carving writes floor and special cells only where the scratch room has them; the holes keep
-// what the grid held. The marked carve also marks the room's cells in the overlay grid.
+// Carving writes only where the scratch room has cells (the holes keep what the grid held); the
+// marked carve also marks the room's cells in the overlay grid.
 TEST(CarveRoom, WritesOnlyWhereTheRoomHasCells) {
   GamePools pools;
   FillArea(0, 0, 9, 9, 6, '=');
-  BuildRoom(21, 0);  // pdp/ddd/pdp
-  RoomOriginX = 2;
-  RoomOriginY = 3;
+  BuildRoom(4, 0);  // 0d0/ddd/0d0
+  RoomOriginX = RoomOriginY = 2;
   RoomLevel = 6;
-  CarveRoom();
-  BuildRoom(4, 0);  // 0d0/ddd/0d0 over it: the corners keep their 160
-  CarveRoomAlt();
-  EXPECT_EQ(GridCell(2, 3, 6), 160);
-  EXPECT_EQ(GridCell(3, 3, 6), '<');
-  EXPECT_EQ(GridCell(5, 3, 6), '=');
-  BuildRoom(21, 0);
-  RoomOriginX = 6;
-  CarveRoomAlt();
-  EXPECT_EQ(CountCode(6, 163), 4);
-  RoomOriginY = 7;
   CarveRoomMarked();
+  EXPECT_EQ(GridCell(2, 2, 6), '=');
+  EXPECT_EQ(CountCode(6, '<'), 5);
   int marked = 0;
   for (int i = 0; i < 65536; ++i) marked += OverlayGrid[6 * 65536 + i] == 15;
-  EXPECT_EQ(marked, 9);
-  EXPECT_EQ(OverlayGrid[6 + 7 * 256 + 6 * 65536], 15);
-  RoomOriginX = 254;  // partly off the map: only its cells on the map
-  RoomOriginY = 0;
-  CarveRoom();
-  EXPECT_EQ(GridCell(255, 1, 6), '<');
+  EXPECT_EQ(marked, 5);
+  EXPECT_EQ(OverlayGrid[3 + 2 * 256 + 6 * 65536], 15);
 }
 
 TEST(RandomBelow, DrawsOnceForEveryPositiveBoundAndNeverForOthers) {

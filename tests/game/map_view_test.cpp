@@ -41,8 +41,15 @@ void Redraw() {
   DrawMapView();
 }
 
+class DrawMapView : public ::testing::Test {
+ protected:
+  void SetUp() override { PaintEverySlot(); }
+  GamePools pools;
+};
+
 UnitRecord& PlaceUnit(int index, int x, int y, int level, uint16_t type, uint16_t picture) {
   UnitRecord& unit = UnitTable[index];
+  unit = UnitRecord{};
   unit.inUse = 1;
   unit.x = static_cast<uint16_t>(x);
   unit.y = static_cast<uint16_t>(y);
@@ -59,9 +66,7 @@ UnitRecord& PlaceUnit(int index, int x, int y, int level, uint16_t type, uint16_
 // hash was recorded at commit eee5157 while DrawMapView.DrawsEveryCodeWithItsPicture, a test with
 // the tile table retyped from the game's design, and the test of the hills on each level passed
 // against the same code; they were removed in the commit after. The rows below carry a rule.
-TEST(DrawMapView, SweepOfEveryCodeOnFourLevelsDrawsTheCheckedFrames) {
-  GamePools pools;
-  PaintEverySlot();
+TEST_F(DrawMapView, SweepOfEveryCodeOnFourLevelsDrawsTheCheckedFrames) {
   MapViewColumn = MapViewRow = 100;
   uint64_t hash = Fnv1a64Basis;
   for (int level : {0, 1, 2, 5}) {
@@ -82,9 +87,7 @@ TEST(DrawMapView, SweepOfEveryCodeOnFourLevelsDrawsTheCheckedFrames) {
 
 // Tile (c, r) shows cell (column + c, row + r) with the picture's first stored row on frame row
 // 16 r; the last column and row of tiles are drawn.
-TEST(DrawMapView, TilesSitAtTheirCellsWithTheLowerLeftCornerFirst) {
-  GamePools pools;
-  PaintEverySlot();
+TEST_F(DrawMapView, TilesSitAtTheirCellsWithTheLowerLeftCornerFirst) {
   TextureSlotTable[111].pixels[0] = 1;  // first pixel of the rock picture: (1, 100, 50)
   MapViewColumn = 30;
   MapViewRow = 40;
@@ -97,9 +100,7 @@ TEST(DrawMapView, TilesSitAtTheirCellsWithTheLowerLeftCornerFirst) {
 
 // A view past a level's edge reads on through the byte index: past x = 255 into the next row,
 // past y = 255 into the next level. Only bytes outside the whole grid draw nothing.
-TEST(DrawMapView, ViewsPastALevelsEdgeFollowTheByteIndexUpToTheGridsEnds) {
-  GamePools pools;
-  PaintEverySlot();
+TEST_F(DrawMapView, ViewsPastALevelsEdgeFollowTheByteIndexUpToTheGridsEnds) {
   std::memset(WorldGrid + 4 * 65536, '<', 65536);  // picture 119
   std::memset(WorldGrid + 5 * 65536, 'D', 65536);  // picture 118
   std::memset(WorldGrid + 179 * 65536, '<', 65536);
@@ -122,9 +123,7 @@ TEST(DrawMapView, ViewsPastALevelsEdgeFollowTheByteIndexUpToTheGridsEnds) {
 
 // The viewed unit's own cell is marked, and its path when it is in use with a last step of 0 or
 // more. A last step of 1000 or beyond reads only the 1000 steps a unit holds.
-TEST(DrawMapView, MarksThePathOfTheViewedUnit) {
-  GamePools pools;
-  PaintEverySlot();
+TEST_F(DrawMapView, MarksThePathOfTheViewedUnit) {
   MapViewColumn = MapViewRow = 100;
   MapViewLevel = 5;
   PlaceUnit(1, 105, 103, 9, 2, 801);  // type 2: not drawn as a unit
@@ -151,8 +150,7 @@ TEST(DrawMapView, MarksThePathOfTheViewedUnit) {
 
 // Only units in use, not hidden, of type 1, 3 or 9, on the shown level and inside the view are
 // drawn; whether one was shows in the caption it leaves in the TextBuffer.
-TEST(DrawMapView, DrawsOnlyTheUnitsItShould) {
-  GamePools pools;
+TEST_F(DrawMapView, DrawsOnlyTheUnitsItShould) {
   MapViewColumn = 60;
   MapViewRow = 70;
   MapViewLevel = 12;
@@ -179,9 +177,7 @@ TEST(DrawMapView, DrawsOnlyTheUnitsItShould) {
 // captions, and the viewed unit's path over a floor. The hash was recorded at commit eee5157
 // while the tests of bar colours and lengths pixel by pixel, of a caption drawn again by itself
 // over the same picture, of the path marks and of which units show passed against the same code.
-TEST(DrawMapView, UnitSceneDrawsTheCheckedFrame) {
-  GamePools pools;
-  PaintEverySlot();
+TEST_F(DrawMapView, UnitSceneDrawsTheCheckedFrame) {
   MapViewColumn = 10;
   MapViewRow = 20;
   MapViewLevel = 3;
