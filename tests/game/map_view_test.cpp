@@ -121,31 +121,25 @@ TEST_F(DrawMapView, ViewsPastALevelsEdgeFollowTheByteIndexUpToTheGridsEnds) {
   }
 }
 
-// The viewed unit's own cell is marked, and its path when it is in use with a last step of 0 or
-// more. A last step of 1000 or beyond reads only the 1000 steps a unit holds.
+// The viewed unit's own cell is marked, and its path up to its last step; a last step of 1000
+// or beyond reads only the 1000 steps a unit holds, not the next unit's.
 TEST_F(DrawMapView, MarksThePathOfTheViewedUnit) {
   MapViewColumn = MapViewRow = 100;
   MapViewLevel = 5;
-  PlaceUnit(1, 105, 103, 9, 2, 801);  // type 2: not drawn as a unit
-  PathSearchState->pathX[1000] = PathSearchState->pathY[1000] = 101;
-  for (int last : {-9, 0}) {
-    PathSearchState->lastPathStep[1] = last;
-    UnitTable[1].inUse = last < 0;
-    Redraw();
-    EXPECT_EQ(TileSlot(1, 1), NoSlot);
-    EXPECT_EQ(TileSlot(5, 3), 22);
-  }
   MapViewUnit = 2;
-  PlaceUnit(2, 110, 110, 5, 2, 801);
+  PlaceUnit(2, 110, 110, 5, 2, 801);  // type 2: not drawn as a unit
   PathSearchState->pathX[2999] = 119;
   PathSearchState->pathY[2999] = 114;
   PathSearchState->pathX[3000] = PathSearchState->pathY[3000] = 105;  // unit 3's first step
   PathSearchState->lastPathStep[2] = 1000;
   Redraw();
-  EXPECT_EQ(TileSlot(19, 14), 22);    // step 999
-  EXPECT_EQ(TileSlot(10, 10), 22);    // its own cell
-  EXPECT_EQ(TileSlot(5, 5), NoSlot);  // not a step of unit 2
-  EXPECT_EQ(TileSlot(5, 3), NoSlot);  // unit 1 is no longer viewed
+  EXPECT_EQ(TileSlot(19, 14), 22);  // step 999
+  EXPECT_EQ(TileSlot(10, 10), 22);  // its own cell
+  EXPECT_EQ(TileSlot(5, 5), NoSlot);
+  UnitTable[2].inUse = 0;  // no path without the unit in use
+  Redraw();
+  EXPECT_EQ(TileSlot(19, 14), NoSlot);
+  EXPECT_EQ(TileSlot(10, 10), 22);
 }
 
 // Only units in use, not hidden, of type 1, 3 or 9, on the shown level and inside the view are
