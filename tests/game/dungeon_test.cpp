@@ -75,23 +75,6 @@ TEST(CheckArea, NeedsEveryCellOnTheMapAndHoldingTheCode) {
   EXPECT_EQ(CountCode(4, '<') + CountCode(2, '<'), 0);
 }
 
-// Carving writes only where the scratch room has cells (the holes keep what the grid held); the
-// marked carve also marks the room's cells in the overlay grid.
-TEST(CarveRoom, WritesOnlyWhereTheRoomHasCells) {
-  GamePools pools;
-  FillArea(0, 0, 9, 9, 6, '=');
-  BuildRoom(4, 0);  // 0d0/ddd/0d0
-  RoomOriginX = RoomOriginY = 2;
-  RoomLevel = 6;
-  CarveRoomMarked();
-  EXPECT_EQ(GridCell(2, 2, 6), '=');
-  EXPECT_EQ(CountCode(6, '<'), 5);
-  int marked = 0;
-  for (int i = 0; i < 65536; ++i) marked += OverlayGrid[6 * 65536 + i] == 15;
-  EXPECT_EQ(marked, 5);
-  EXPECT_EQ(OverlayGrid[3 + 2 * 256 + 6 * 65536], 15);
-}
-
 TEST(RandomBelow, DrawsOnceForEveryPositiveBoundAndNeverForOthers) {
   Srand(1);
   EXPECT_EQ(RandomBelow(13), 41 % 13);

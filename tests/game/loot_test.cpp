@@ -57,16 +57,6 @@ TEST_F(LootTest, SweepOfEveryTierGivesTheCheckedContents) {
   EXPECT_EQ(hash, 0xF22416FAE13C330Dull);
 }
 
-// srand(1) draws 41, 18467: roll 41 % 5 + 1 = 2 at tier 1 is a Robe piece, 18467 % 14 = 1 the
-// hat. A copy carries the kind's picture and its power as a float.
-TEST_F(LootTest, RollsThenDrawsThePiece) {
-  Srand(1);
-  GenerateLoot(1, 0);
-  EXPECT_EQ(Slot(0, 0).kindId, 8101u);
-  EXPECT_EQ(Slot(0, 0).picture, 730);
-  EXPECT_EQ(RandState, StateAfter(1, 2));
-}
-
 // Records 45 to 59 of a container never take items; a full container, tiers outside 1 to 12
 // and containers outside the table receive nothing, and a roll naming armour then draws no
 // piece number.
