@@ -6,11 +6,11 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "audio/audio.h"
+#include "tests/support/scratch_folder.h"
 #include "tests/support/start_up_pictures.h"
 #include "textures/textures.h"
 
@@ -23,29 +23,19 @@ inline const char* const DataFolders[] = {"bmp_cross",     "bmp_unit", "bmp_land
 constexpr int DataFolderCount = 10;
 constexpr int PictureFolderCount = 8;  // the bmp_* folders come first
 
-inline void WriteBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-}
-
 // A square 24-bit BMP whose first stored byte is the folder's number plus one (so a loaded slot
 // tells which folder its picture came from) and whose other bytes are a pattern.
 inline std::vector<uint8_t> PictureFile(uint32_t side, uint8_t folderNumber) {
   std::vector<uint8_t> file(54 + side * side * 3);
-  auto put32 = [&file](size_t at, uint32_t value) {
+  for (size_t i = 54; i < file.size(); ++i) file[i] = static_cast<uint8_t>((i * 13 + 7) % 251);
+  const std::pair<size_t, uint32_t> fields[] = {
+      {2, static_cast<uint32_t>(file.size())}, {10, 54}, {14, 40}, {18, side}, {22, side}};
+  for (const auto& [at, value] : fields)
     for (int i = 0; i < 4; ++i) file[at + i] = static_cast<uint8_t>(value >> (8 * i));
-  };
   file[0] = 'B';
   file[1] = 'M';
-  put32(2, static_cast<uint32_t>(file.size()));
-  put32(10, 54);
-  put32(14, 40);
-  put32(18, side);
-  put32(22, side);
   file[26] = 1;
   file[28] = 24;
-  for (size_t i = 54; i < file.size(); ++i) file[i] = static_cast<uint8_t>((i * 13 + 7) % 251);
   file[54] = static_cast<uint8_t>(folderNumber + 1);
   return file;
 }
@@ -72,14 +62,14 @@ inline void WriteProgramData(const std::filesystem::path& root) {
   for (int folder = 0; folder < PictureFolderCount; ++folder) {
     uint32_t side = std::string(DataFolders[folder]) == "bmp_cube" ? 64 : 16;
     for (const auto& entry : fs::directory_iterator(root / DataFolders[folder]))
-      WriteBytes(entry.path(), PictureFile(side, static_cast<uint8_t>(folder)));
+      WriteFileBytes(entry.path(), PictureFile(side, static_cast<uint8_t>(folder)));
   }
 
   // Two sounds of a tenth of a second behind their 150-byte lead.
   std::vector<uint8_t> sound(150 + 8820);
   for (size_t i = 0; i < sound.size(); ++i) sound[i] = static_cast<uint8_t>(i * 31 % 256);
-  WriteBytes(root / "sound" / "Dreamy Space Beat.raw", sound);
-  WriteBytes(root / "sound" / "tecnotica.raw", sound);
+  WriteFileBytes(root / "sound" / "Dreamy Space Beat.raw", sound);
+  WriteFileBytes(root / "sound" / "tecnotica.raw", sound);
 }
 
 }  // namespace soak

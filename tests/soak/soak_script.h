@@ -116,53 +116,36 @@ inline void DropBackendRecords() {
   std::vector<PlatformMessage>().swap(HeadlessDefaultProcMessages);
 }
 
-// Bytes of heap in use: the sanitizer allocator's count under AddressSanitizer; else the C
-// library's blocks in use, from its arenas and mapped on their own. glibc counts blocks in its
-// per-thread cache as in use although they are free: run with that cache off
-// (GLIBC_TUNABLES=glibc.malloc.tcache_count=0) for an exact figure. -1 where nothing is known.
-inline int64_t HeapBytesInUse() {
-#if defined(VAULTRUN_SOAK_ASAN)
-  return static_cast<int64_t>(__sanitizer_get_current_allocated_bytes());
-#elif defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 33))
-  struct mallinfo2 info = mallinfo2();
-  return static_cast<int64_t>(info.uordblks + info.hblkhd);
-#else
-  return -1;
-#endif
-}
-
-// True when HeapBytesInUse counts exactly what the program holds.
-inline bool HeapFigureIsExact() {
-#if defined(VAULTRUN_SOAK_ASAN)
-  return true;
-#elif defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 33))
-  const char* tunables = std::getenv("GLIBC_TUNABLES");
-  return tunables && std::strstr(tunables, "glibc.malloc.tcache_count=0");
-#else
-  return false;
-#endif
-}
-
-// Open file descriptors of the process (Linux); -1 elsewhere.
-inline int OpenFileCount() {
-#if defined(__linux__)
-  std::error_code error;
-  int count = 0;
-  for (std::filesystem::directory_iterator entry("/proc/self/fd", error), end;
-       !error && entry != end; entry.increment(error))
-    ++count;
-  return error ? -1 : count;
-#else
-  return -1;
-#endif
-}
-
+// Bytes of heap in use: the sanitizer allocator's count under AddressSanitizer, else glibc's
+// blocks in use, which count its per-thread cache of freed blocks too unless that cache is off
+// (GLIBC_TUNABLES=glibc.malloc.tcache_count=0): exact says whether the figure can be compared.
+// Open files are the process's descriptors (Linux); -1 where a figure is not known.
 struct Figures {
-  int64_t heapBytes;
-  int openFiles;
+  int64_t heapBytes = -1;
+  int openFiles = -1;
+  bool exact = false;
 };
 
-inline Figures Measure() { return Figures{HeapBytesInUse(), OpenFileCount()}; }
+inline Figures Measure() {
+  Figures figures;
+#if defined(VAULTRUN_SOAK_ASAN)
+  figures.heapBytes = static_cast<int64_t>(__sanitizer_get_current_allocated_bytes());
+  figures.exact = true;
+#elif defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 33))
+  struct mallinfo2 info = mallinfo2();
+  figures.heapBytes = static_cast<int64_t>(info.uordblks + info.hblkhd);
+  const char* tunables = std::getenv("GLIBC_TUNABLES");
+  figures.exact = tunables && std::strstr(tunables, "glibc.malloc.tcache_count=0");
+#endif
+#if defined(__linux__)
+  std::error_code error;
+  figures.openFiles = 0;
+  for (std::filesystem::directory_iterator entry("/proc/self/fd", error), end;
+       !error && entry != end; entry.increment(error))
+    ++figures.openFiles;
+#endif
+  return figures;
+}
 
 // What one pass left that the loop should never leave: a quit before Escape, or a value out of
 // its range. Empty when all is well.
