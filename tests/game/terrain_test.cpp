@@ -80,18 +80,6 @@ TEST_F(TerrainTest, PointsOutsideTheMapAndBorderCellsAreLeftAlone) {
   EXPECT_EQ(Fnv1a64(WorldGrid, 65536), Fnv1a64(WorldGrid + 65536, 65536));  // all zero
 }
 
-TEST_F(TerrainTest, HeightToLandFollowsTheTableAndDrawsOnce) {
-  const uint8_t heights[10] = {0, 3, 4, 10, 11, 15, 16, 18, 19, 255};
-  const uint8_t codes[10] = {10, 10, 11, 11, 18, 18, 19, 19, 20, 20};
-  Srand(21);
-  for (int i = 0; i < 10; ++i) {
-    H(100 + i, 254) = heights[i];
-    HeightToLand(100 + i, 254, 3);
-    EXPECT_EQ(Cell(100 + i, 254, 3), codes[i]) << int(heights[i]);
-    EXPECT_EQ(RandState, StateAfter(21, i + 1));
-  }
-}
-
 // FNV-1a of level 0 and of the HeightMap's 256 x 256 rows after
 // `terrain --seed S --corners ... --roughness F --max-height F`, worked out with a separate
 // single-precision model of the generator (outside this program). The last set is the README's
