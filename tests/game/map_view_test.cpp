@@ -85,19 +85,6 @@ TEST_F(DrawMapView, SweepOfEveryCodeOnFourLevelsDrawsTheCheckedFrames) {
   for (const auto& [level, slot] : hills) EXPECT_EQ(MapTileSlot(18, level), slot) << level;
 }
 
-// Tile (c, r) shows cell (column + c, row + r) with the picture's first stored row on frame row
-// 16 r; the last column and row of tiles are drawn.
-TEST_F(DrawMapView, TilesSitAtTheirCellsWithTheLowerLeftCornerFirst) {
-  TextureSlotTable[111].pixels[0] = 1;  // first pixel of the rock picture: (1, 100, 50)
-  MapViewColumn = 30;
-  MapViewRow = 40;
-  MapViewLevel = 7;
-  GridCell(49, 54, 7) = '=';
-  Redraw();
-  EXPECT_EQ(SlotAt(16 * 19, 16 * 14), 1);
-  EXPECT_EQ(SlotAt(319, 239), 111);
-}
-
 // A view past a level's edge reads on through the byte index: past x = 255 into the next row,
 // past y = 255 into the next level. Only bytes outside the whole grid draw nothing.
 TEST_F(DrawMapView, ViewsPastALevelsEdgeFollowTheByteIndexUpToTheGridsEnds) {
@@ -140,31 +127,6 @@ TEST_F(DrawMapView, MarksThePathOfTheViewedUnit) {
   Redraw();
   EXPECT_EQ(TileSlot(19, 14), NoSlot);
   EXPECT_EQ(TileSlot(10, 10), 22);
-}
-
-// Only units in use, not hidden, of type 1, 3 or 9, on the shown level and inside the view are
-// drawn; whether one was shows in the caption it leaves in the TextBuffer.
-TEST_F(DrawMapView, DrawsOnlyTheUnitsItShould) {
-  MapViewColumn = 60;
-  MapViewRow = 70;
-  MapViewLevel = 12;
-  const struct {
-    int column, row, type, hidden, inUse, level;
-    bool drawn;
-  } cases[] = {
-      {19, 14, 1, 0, 1, 12, true}, {0, 0, 3, 0, 1, 12, true},   {4, 0, 9, 0, 1, 12, true},
-      {2, 0, 2, 0, 1, 12, false},  {8, 0, 4, 0, 1, 12, false},  {1, 0, 1, 1, 1, 12, false},
-      {1, 0, 1, 0, 0, 12, false},  {1, 0, 1, 0, 1, 13, false},  {20, 6, 1, 0, 1, 12, false},
-      {2, 15, 1, 0, 1, 12, false}, {-1, 8, 1, 0, 1, 12, false}, {4, -1, 1, 0, 1, 12, false}};
-  for (const auto& c : cases) {
-    UnitRecord& unit =
-        PlaceUnit(2999, 60 + c.column, 70 + c.row, c.level, static_cast<uint16_t>(c.type), 801);
-    unit.hiddenFlag = static_cast<uint8_t>(c.hidden);
-    unit.inUse = static_cast<uint8_t>(c.inUse);
-    TextBuffer[0] = '\0';
-    Redraw();
-    EXPECT_STREQ(TextBuffer, c.drawn ? "2999 ms0 " : "") << c.column << " " << c.type;
-  }
 }
 
 // Units with every bar state and bars full, partial, empty, too long and negative, their

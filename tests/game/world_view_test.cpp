@@ -43,22 +43,6 @@ class WorldView : public ::testing::Test {
   }
 };
 
-TEST_F(WorldView, CellAtReadsAroundThePlayerAndNothingOutsideTheGrid) {
-  Cell(51, 59, 11) = 61;
-  EXPECT_EQ(CellAt(1.2f, -0.5f, 1.9f), 61);  // floor(1.2) = 1, floor(-0.5) = -1, floor(1.9) = 1
-  EXPECT_EQ(CellAt(1.0f, -1.0f, 1.0f), 61);
-  EXPECT_EQ(CellAt(0.99f, -1.0f, 1.0f), 0);
-  Unit().x = 0;
-  Unit().y = 255;
-  Unit().level = 179;
-  Cell(0, 255, 179) = 7;
-  EXPECT_EQ(CellAt(0, 0, 0), 7);
-  EXPECT_EQ(CellAt(-0.1f, 0, 0), 0);  // x = -1
-  EXPECT_EQ(CellAt(0, 1, 0), 0);      // y = 256
-  EXPECT_EQ(CellAt(0, 0, 1), 0);      // level 180
-  EXPECT_EQ(CellAt(1e30f, 0, 0), 0);
-}
-
 // PushOutOfWalls(a, b, c) looks at the cells around offset (a, b, c) of the player's cell. A wall
 // beside the walker pushes up to three times: the 0.3 margin (only while the walker's own cell
 // is open), the fixed 0.2 step, and the first diagonal corner that finds rock, tried in the
