@@ -74,12 +74,6 @@ TEST_F(Console, CommandsEditTheCellsAtThePlayerAndToggleTheScreenSaverFlag) {
   Run("screensavertoggle");
   EXPECT_EQ(ScreenSaverFlag, 0);
   EXPECT_EQ(HeadlessClockMs, 800u);
-  // At the grid's last cell the writes past the grid's end are dropped.
-  Player().x = Player().y = 255;
-  Player().level = 179;
-  for (const char* command : {"corner1", "env4emptyx1", "env4emptyy1"}) Run(command);
-  EXPECT_EQ(Cell(255, 255, 179), 4);
-  EXPECT_EQ(CellsSet(), 3);
 }
 
 // Letters come lower case, upper case with Shift; each character typed pauses 120 ms, Enter
@@ -109,24 +103,22 @@ TEST_F(Console, TypingEditsTheLineWithItsPausesAndEnterRunsIt) {
   EXPECT_EQ(CommandReady, 0);
   EXPECT_EQ(Cell(100, 120, 5), 1);
   EXPECT_STREQ(ConsoleLine, "env4block");
-}
-
-TEST_F(Console, TabTogglesTheEditorAndTheCursorBlinks) {
-  HeadlessKeys[VkTab] = true;
+  uint64_t before = HeadlessClockMs;
+  HeadlessKeys[VkTab] = true;  // Tab shows the editor after 400 ms; its cursor blinks
   CommandConsole();
   HeadlessKeys[VkTab] = false;
   EXPECT_EQ(ConsoleVisible, 1);
-  EXPECT_EQ(HeadlessClockMs, 400u);
+  EXPECT_EQ(HeadlessClockMs - before, 400u);
   FrameCounter = 9;
   CommandConsole();
-  EXPECT_STREQ(TextBuffer, "CMD:_");
+  EXPECT_STREQ(TextBuffer, "CMD:env4block_");
   FrameCounter = 10;
   CommandConsole();
-  EXPECT_STREQ(TextBuffer, "CMD:");
+  EXPECT_STREQ(TextBuffer, "CMD:env4block");
 }
 
-// The place is clamped into the map (levels 2 to 178) with numbers past 32 bits saturated
-// first, and the map view follows; rock and other token counts refuse the teleport.
+// The place is clamped into the map (levels 2 to 178), numbers past 32 bits saturated first and
+// text read as 0, and the map view follows; rock and other token counts refuse the teleport.
 TEST_F(Console, TeleportClampsIntoTheMapAndRefusesRock) {
   Run("env4teleport 0 999 1");
   ExpectPlayerAt(1, 254, 2);
@@ -134,14 +126,12 @@ TEST_F(Console, TeleportClampsIntoTheMapAndRefusesRock) {
   Run("env4teleport 7-8-9");  // dashes split too: four tokens
   ExpectPlayerAt(7, 8, 9);
   EXPECT_EQ(MapViewLevel, 9);
-  Run("env4teleport 4294967297 99999999999999999999999999999999 +2147483647");
-  ExpectPlayerAt(254, 254, 178);
-  Run("env4teleport 0000000000000000000000000000003 -99999999999999 abc");
-  ExpectPlayerAt(3, 254, 2);
+  Run("env4teleport 4294967297 99999999999999999999999999999999 abc");
+  ExpectPlayerAt(254, 254, 2);
   Cell(50, 50, 50) = 61;
   for (const char* line : {"env4teleport 50 50 50", "env4teleport 5 5", "env4teleport 5 5 5 5"}) {
     Run(line);
-    ExpectPlayerAt(3, 254, 2);
+    ExpectPlayerAt(254, 254, 2);
   }
 }
 
