@@ -24,16 +24,11 @@ TEST(UpdateMapViewKeys, ArrowsAndLevelKeysMoveTheViewCellInsideTheMap) {
   const struct {
     int key, mode, column, row, level;
     int wantColumn, wantRow, wantLevel;
-  } cases[] = {{VkUp, 0, 10, 20, 5, 10, 21, 5},       {VkDown, 2, 10, 20, 5, 10, 19, 5},
-               {VkRight, 3, 10, 20, 5, 11, 20, 5},    {VkLeft, 2, 10, 20, 5, 9, 20, 5},
-               {0, 2, 236, 241, 179, 236, 241, 179},  {0, 2, 237, 242, 180, 236, 241, 179},
-               {0, 2, 1000, 238, 400, 236, 238, 179}, {0, 2, 100, 1000, 5, 100, 241, 5},
-               {0, 2, -7, -7, -7, 0, 0, 0},           {VkUp, 2, 10, 241, 5, 10, 241, 5},
-               {VkDown, 2, 10, 0, 5, 10, 0, 5},       {VkRight, 2, 236, 10, 5, 236, 10, 5},
-               {VkLeft, 2, 0, 10, 5, 0, 10, 5},       {VkAdd, 2, 10, 10, 179, 10, 10, 179},
-               {VkSubtract, 2, 10, 10, 0, 10, 10, 0}, {VkAdd, 2, 10, 10, 5, 10, 10, 6},
-               {VkSubtract, 2, 10, 10, 5, 10, 10, 4}, {VkAdd, 0, 10, 10, 5, 10, 10, 5},
-               {VkSubtract, 3, 10, 10, 5, 10, 10, 5}};
+  } cases[] = {{VkUp, 0, 10, 20, 5, 10, 21, 5},       {VkDown, 3, 10, 20, 5, 10, 19, 5},
+               {VkRight, 2, 236, 10, 5, 236, 10, 5},  {VkLeft, 2, 0, 10, 5, 0, 10, 5},
+               {VkUp, 2, 10, 241, 5, 10, 241, 5},     {0, 2, 1000, 1000, 400, 236, 241, 179},
+               {0, 2, -7, -7, -7, 0, 0, 0},           {VkAdd, 2, 10, 10, 179, 10, 10, 179},
+               {VkSubtract, 2, 10, 10, 5, 10, 10, 4}, {VkAdd, 0, 10, 10, 5, 10, 10, 5}};
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.key << " mode " << c.mode << ": " << c.column << " "
                                     << c.row << " " << c.level);
