@@ -1,4 +1,4 @@
-// The game pools that the dungeon generator, the map view and the map files work on, allocated
+// The game pools that the generators, the map view and the map files work on, zeroed and allocated
 // by each test for itself (without InitGameData) and released afterwards, with the globals they
 // replace put back so that tests run in any order.
 #pragma once
@@ -26,14 +26,16 @@ T* Zeroed(size_t count) {
 class GamePools {
  public:
   GamePools() {
-    saved_.Save(WorldGrid, OverlayGrid, RoomTable, FirstRoomOfLevel, EndRoomOfLevel, RoomScratch,
-                UnitTable, PathSearchState, TextureSlotTable, TextureSlotCount, RandState,
-                DungeonStyle, MaxPlacementAttempts, ShowGenerationProgress, MapViewColumn,
-                MapViewRow, MapViewLevel, MapViewUnit);
+    saved_.Save(HeightMap, KindTable, WorldGrid, OverlayGrid, RoomTable, FirstRoomOfLevel,
+                EndRoomOfLevel, RoomScratch, UnitTable, PathSearchState, TextureSlotTable,
+                TextureSlotCount, RandState, DungeonStyle, MaxPlacementAttempts,
+                ShowGenerationProgress, MapViewColumn, MapViewRow, MapViewLevel, MapViewUnit);
     HeadlessReset();
     SetRenderSize(320, 240);
     std::memset(FrameBuffer, 0, 320 * 240 * 4);
     size_t cells = static_cast<size_t>(CellsPerLevel) * MapLevels;
+    HeightMap = Zeroed<uint8_t>(257 * 257);
+    KindTable = Zeroed<KindRecord>(KindCapacity);
     WorldGrid = Zeroed<uint8_t>(cells);
     OverlayGrid = Zeroed<uint8_t>(cells);
     RoomTable = Zeroed<RoomRecord>(RoomCapacity);
@@ -61,7 +63,7 @@ class GamePools {
          {(void*)TextureSlotTable, (void*)PathSearchState->pathX, (void*)PathSearchState->pathY,
           (void*)PathSearchState->lastPathStep, (void*)PathSearchState, (void*)UnitTable,
           (void*)RoomScratch, (void*)EndRoomOfLevel, (void*)FirstRoomOfLevel, (void*)RoomTable,
-          (void*)OverlayGrid, (void*)WorldGrid})
+          (void*)OverlayGrid, (void*)WorldGrid, (void*)KindTable, (void*)HeightMap})
       std::free(block);
     saved_.Restore();
     HeadlessReset();

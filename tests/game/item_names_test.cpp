@@ -2,11 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <iterator>
 
-#include "game/game_data.h"
-#include "tests/support/saved_globals.h"
+#include "tests/game/game_pools.h"
 
 namespace {
 
@@ -14,9 +12,7 @@ namespace {
 // Ids just outside each run, the potion and the empty kind are unnamed (the empty string, never
 // a null pointer), and so is any index beyond the table.
 TEST(ItemName, NamesTheKindIdOfTheRecord) {
-  SavedGlobals saved;
-  saved.Save(KindTable);
-  KindTable = static_cast<KindRecord*>(std::calloc(KindCapacity, sizeof(KindRecord)));
+  GamePools pools;
   const uint32_t named[] = {6110, 6119, 6129, 6200, 6203, 6316, 6320, 7000, 8100,
                             8113, 8130, 8183, 8201, 8226, 8251, 8281, 8333};
   const char* const names[] = {"Dagger",
@@ -48,8 +44,6 @@ TEST(ItemName, NamesTheKindIdOfTheRecord) {
   EXPECT_STREQ(ItemName(8251), "");  // record 8251 is zero here
   EXPECT_STREQ(ItemName(static_cast<uint32_t>(KindCapacity)), "");
   EXPECT_STREQ(ItemName(0xFFFFFFFFu), "");
-  std::free(KindTable);
-  saved.Restore();
   // 20 swords + 4 blunt weapons + 5 axes + the bag + 8 materials x 14 pieces = 142 names.
   int withName = 0;
   for (uint32_t kindId = 0; kindId < 20000; ++kindId) withName += KindName(kindId)[0] != '\0';

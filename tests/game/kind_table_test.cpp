@@ -1,10 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
-#include "base/fnv1a.h"
-#include "game/game_data.h"
-#include "tests/support/saved_globals.h"
+#include "tests/game/game_pools.h"
 
 // The hash of records 0 to 9,999 was computed outside the program from the item kinds as the
 // game's design lists them: each of the 31 weapon, bag and potion records and the 112 armour
@@ -13,9 +9,7 @@
 // recorded. The rows below carry a rule of their own. A copy takes every byte, the unnamed
 // fields too, and only then its power as a float.
 TEST(KindTable, RecordsAreTheCheckedTableAndCopiesCarryEveryByte) {
-  SavedGlobals saved;
-  saved.Save(KindTable);
-  KindTable = static_cast<KindRecord*>(std::calloc(KindCapacity, sizeof(KindRecord)));
+  GamePools pools;
   FillKindTable();
   EXPECT_EQ(Fnv1a64(KindTable, 10000 * sizeof(KindRecord)), 0xD91515336E93FC56ull);
   EXPECT_EQ(KindTable[6129].factor, 3.2f);  // the best sword
@@ -33,6 +27,4 @@ TEST(KindTable, RecordsAreTheCheckedTableAndCopiesCarryEveryByte) {
   CopyKind(7100, 7100);  // onto itself: only powerFloat changes
   EXPECT_EQ(KindTable[7100].kindId, 7100u);
   EXPECT_EQ(KindTable[7100].powerFloat, 200.0f);
-  std::free(KindTable);
-  saved.Restore();
 }

@@ -2,40 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <cstring>
 #include <vector>
 
-#include "base/base.h"
-#include "base/fnv1a.h"
-#include "game/game_data.h"
-#include "tests/support/saved_globals.h"
+#include "tests/game/game_pools.h"
 #include "tests/support/windows_rand.h"
 
 namespace {
 
 class LootTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    saved.Save(KindTable);
-    KindTable = static_cast<KindRecord*>(std::calloc(KindCapacity, sizeof(KindRecord)));
-    FillKindTable();
-  }
-  void TearDown() override {
-    std::free(KindTable);
-    saved.Restore();
-  }
-  const KindRecord& Slot(int32_t container, int32_t slot) {
+  void SetUp() override { FillKindTable(); }
+  static const KindRecord& Slot(int32_t container, int32_t slot) {
     return KindTable[10000 + container * 60 + slot];
   }
-  // The container's 45 slots as kind ids, 0 for a free slot.
-  std::vector<uint32_t> Contents(int32_t container) {
-    std::vector<uint32_t> kinds;
-    for (int32_t slot = 0; slot < 45; ++slot)
-      kinds.push_back(Slot(container, slot).picture ? Slot(container, slot).kindId : 0);
-    return kinds;
-  }
-  SavedGlobals saved;
+  GamePools pools;
 };
 
 // Every tier, seeds 0 to 59, three calls each into an empty container: the kind ids of its 45
@@ -50,7 +30,9 @@ TEST_F(LootTest, SweepOfEveryTierGivesTheCheckedContents) {
       std::memset(&KindTable[10000 + 60 * 60], 0, 60 * sizeof(KindRecord));
       Srand(seed);
       for (int call = 0; call < 3; ++call) GenerateLoot(tier, 60);
-      std::vector<uint32_t> contents = Contents(60);
+      std::vector<uint32_t> contents;  // the kind ids of the slots, 0 for a free slot
+      for (int32_t slot = 0; slot < 45; ++slot)
+        contents.push_back(Slot(60, slot).picture ? Slot(60, slot).kindId : 0);
       hash = Fnv1a64(contents.data(), contents.size() * 4, hash);
       hash = Fnv1a64(&RandState, 4, hash);
     }

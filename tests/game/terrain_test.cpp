@@ -2,36 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cstring>
 
-#include "base/base.h"
-#include "base/fnv1a.h"
-#include "game/game_data.h"
-#include "tests/support/saved_globals.h"
+#include "tests/game/game_pools.h"
 #include "tests/support/windows_rand.h"
 
 namespace {
 
 constexpr size_t HeightMapBytes = 257 * 257;
 
-// A HeightMap and a WorldGrid of their real sizes, zeroed, owned by the test.
 class TerrainTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    saved.Save(HeightMap, WorldGrid);
-    HeightMap = static_cast<uint8_t*>(std::calloc(HeightMapBytes, 1));
-    WorldGrid =
-        static_cast<uint8_t*>(std::calloc(static_cast<size_t>(CellsPerLevel) * MapLevels, 1));
-  }
-  void TearDown() override {
-    std::free(HeightMap);
-    std::free(WorldGrid);
-    saved.Restore();
-  }
   static uint8_t& H(int x, int y) { return HeightMap[y * 256 + x]; }
   static uint8_t& Cell(int x, int y, int level) { return WorldGrid[x + y * 256 + level * 65536]; }
-  SavedGlobals saved;
+  GamePools pools;
 };
 
 // r = 0 makes the swing exactly -0.5, so d = 255 gives -127.5. Then -127.5 x 0.6f

@@ -2,26 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cstring>
 
-#include "base/base.h"
-#include "game/game_data.h"
+#include "tests/game/game_pools.h"
 #include "tests/support/windows_rand.h"
 
 namespace {
 
 class UnitNameTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    savedTable = UnitTable;
-    UnitTable = static_cast<UnitRecord*>(std::calloc(UnitCapacity, sizeof(UnitRecord)));
-    std::strcpy(NameBuffer, "untouched");
-  }
-  void TearDown() override {
-    std::free(UnitTable);
-    UnitTable = savedTable;
-  }
+  void SetUp() override { std::strcpy(NameBuffer, "untouched"); }
   static void Store(uint32_t unit, uint16_t prefix, uint16_t middle, uint16_t suffix) {
     UnitTable[unit].prefix = prefix;
     UnitTable[unit].middle = middle;
@@ -31,7 +21,7 @@ class UnitNameTest : public ::testing::Test {
     const UnitRecord& u = UnitTable[unit];
     return u.prefix * 10000u + u.middle * 100u + u.suffix;
   }
-  UnitRecord* savedTable = nullptr;
+  GamePools pools;
 };
 
 // srand(1) draws 41, 18467, 6334: prefix 41 % 76 = 41 "K", middle 18467 % 39 = 20 "erra",
