@@ -28,13 +28,11 @@ TEST(GenerateDungeon, StrayArgumentsAndGeneratedLevelsEndTheCall) {
   uint32_t state = RandState;
   GenerateDungeon(128, 128, 4, 2, 60, 20);
   GenerateDungeon(100, 100, 5, 1, 60, 5);  // its area reaches into the generated one
-  GenerateDungeon(128, 128, -1, 2, 40, 5);
-  GenerateDungeon(2147483647, 128, 9, 1, 40, 5);
-  GenerateDungeon(128, -2147483647 - 1, 9, 1, 40, 5);
-  GenerateDungeon(128, 128, 9, 1, 2147483647, 5);
-  GenerateDungeon(128, 128, 9, 1, -2147483647 - 1, 5);
+  const int wild[][4] = {{128, 128, -1, 40},       {INT32_MAX, 128, 9, 40},
+                         {128, INT32_MIN, 9, 40},  {128, 128, 9, INT32_MAX},
+                         {128, 128, 9, INT32_MIN}, {128, 128, INT32_MAX, 40}};
+  for (const auto& w : wild) GenerateDungeon(w[0], w[1], w[2], 2, w[3], 5);
   GenerateDungeon(128, 128, 9, -4, 40, 5);
-  GenerateDungeon(128, 128, 2147483647, 3, 40, 5);
   EXPECT_EQ(HashLevels(0, 180), grid);
   EXPECT_EQ(RandState, state);
   GenerateDungeon(128, 128, 9, 1, 40, -5);  // no attached rooms: the central room only

@@ -68,14 +68,12 @@ TEST(UpdateMapViewKeys, PlayerModeStepsOnlyIntoAnEmptyCellAboveOrBelowThePlayer)
     EXPECT_EQ(Press(c.key, 1), 380u);
     EXPECT_EQ(MapViewLevel, 50 + c.step) << c.key << " " << c.playerLevel;
   }
-  MapViewLevel = 40;
-  player.level = 5;
   GridCell(7, 3, 6) = GridCell(4, 7, 6) = '=';  // x and y swapped, and the neighbour
+  player.level = 5;
   Press(VkAdd, 1);
-  EXPECT_EQ(MapViewLevel, 41);
-  GridCell(3, 7, 6) = '=';
+  EXPECT_EQ(MapViewLevel, 51);
+  GridCell(3, 7, 6) = GridCell(3, 7, 4) = '=';  // the cells above and below
   Press(VkAdd, 1);
-  GridCell(3, 7, 4) = 1;
   Press(VkSubtract, 1);
-  EXPECT_EQ(MapViewLevel, 41);
+  EXPECT_EQ(MapViewLevel, 51);
 }

@@ -85,29 +85,6 @@ TEST_F(DrawMapView, SweepOfEveryCodeOnFourLevelsDrawsTheCheckedFrames) {
   for (const auto& [level, slot] : hills) EXPECT_EQ(MapTileSlot(18, level), slot) << level;
 }
 
-// A view past a level's edge reads on through the byte index: past x = 255 into the next row,
-// past y = 255 into the next level. Only bytes outside the whole grid draw nothing.
-TEST_F(DrawMapView, ViewsPastALevelsEdgeFollowTheByteIndexUpToTheGridsEnds) {
-  std::memset(WorldGrid + 4 * 65536, '<', 65536);  // picture 119
-  std::memset(WorldGrid + 5 * 65536, 'D', 65536);  // picture 118
-  std::memset(WorldGrid + 179 * 65536, '<', 65536);
-  GridCell(0, 246, 4) = 'F';  // picture 128
-  UnitTable[1].x = 100;       // the viewed unit's mark, out of view
-  const struct {
-    int level, column, row, tileColumn, tileRow, slot;
-  } cases[] = {{4, 240, 245, 16, 0, 128},
-               {4, 240, 245, 15, 11, 118},
-               {179, 240, 245, 16, 10, NoSlot},
-               {180, 0, 0, 3, 0, NoSlot}};
-  for (const auto& c : cases) {
-    MapViewLevel = c.level;
-    MapViewColumn = c.column;
-    MapViewRow = c.row;
-    Redraw();
-    EXPECT_EQ(TileSlot(c.tileColumn, c.tileRow), c.slot) << c.level << " " << c.column;
-  }
-}
-
 // The viewed unit's own cell is marked, and its path up to its last step; a last step of 1000
 // or beyond reads only the 1000 steps a unit holds, not the next unit's.
 TEST_F(DrawMapView, MarksThePathOfTheViewedUnit) {

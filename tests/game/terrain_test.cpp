@@ -43,20 +43,6 @@ TEST_F(TerrainTest, MidpointIsComputedInSinglePrecisionFromTheWholeMean) {
   EXPECT_EQ(RandState, StateAfter(1, 4));
 }
 
-// Points outside 0..256 on either axis are not in the map; border cells, cells off the map and
-// levels beyond the grid are not turned to land. None of them is written or costs a draw.
-TEST_F(TerrainTest, PointsOutsideTheMapAndBorderCellsAreLeftAlone) {
-  std::memset(HeightMap, 19, 65536);
-  Srand(8);
-  EXPECT_FALSE(SubdivideHeights(0, 0, 300, 4, 1.0f, 30.0f));
-  EXPECT_FALSE(SubdivideHeights(-4, 0, 4, 4, 1.0f, 30.0f));
-  EXPECT_FALSE(DisplaceMidpoint(0, 0, 1, 0, 257, 0, 1.0f, 30.0f));
-  for (auto [x, y] : {std::pair{0, 9}, {255, 9}, {9, 0}, {9, 255}, {-1, 9}}) HeightToLand(x, y, 0);
-  HeightToLand(9, 9, MapLevels);
-  EXPECT_EQ(RandState, 8u);
-  EXPECT_EQ(Fnv1a64(WorldGrid, 65536), Fnv1a64(WorldGrid + 65536, 65536));  // all zero
-}
-
 // FNV-1a of level 0 and of the HeightMap's 256 x 256 rows after
 // `terrain --seed S --corners ... --roughness F --max-height F`, worked out with a separate
 // single-precision model of the generator (outside this program). The last set is the README's
