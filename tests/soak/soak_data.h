@@ -1,6 +1,6 @@
 // A complete set of the program's data files, written into a folder of the caller's choice: every
 // picture the start-up loads as a small 24-bit BMP, and the two raw sounds. Used by the soak and
-// by the robustness tests that take data folders away one at a time.
+// by the robustness tests.
 #pragma once
 
 #include <cstdint>
@@ -16,16 +16,13 @@
 
 namespace soak {
 
-// The folders the program reads, in the order start-up first touches them.
+// The folders the program reads; the bmp_* folders come first.
 inline const char* const DataFolders[] = {"bmp_cross",     "bmp_unit", "bmp_land", "bmp_dungeon",
                                           "bmp_structure", "bmp_item", "bmp_scr",  "bmp_cube",
                                           "sound",         "map"};
-constexpr int DataFolderCount = 10;
-constexpr int PictureFolderCount = 8;  // the bmp_* folders come first
 
-// A square 24-bit BMP whose first stored byte is the folder's number plus one (so a loaded slot
-// tells which folder its picture came from) and whose other bytes are a pattern.
-inline std::vector<uint8_t> PictureFile(uint32_t side, uint8_t folderNumber) {
+// A square 24-bit BMP of a pattern.
+inline std::vector<uint8_t> PictureFile(uint32_t side) {
   std::vector<uint8_t> file(54 + side * side * 3);
   for (size_t i = 54; i < file.size(); ++i) file[i] = static_cast<uint8_t>((i * 13 + 7) % 251);
   const std::pair<size_t, uint32_t> fields[] = {
@@ -36,7 +33,6 @@ inline std::vector<uint8_t> PictureFile(uint32_t side, uint8_t folderNumber) {
   file[1] = 'M';
   file[26] = 1;
   file[28] = 24;
-  file[54] = static_cast<uint8_t>(folderNumber + 1);
   return file;
 }
 
@@ -59,10 +55,10 @@ inline void WriteProgramData(const std::filesystem::path& root) {
   TextureSlotCount = savedCount;
   fs::current_path(previous);
 
-  for (int folder = 0; folder < PictureFolderCount; ++folder) {
+  for (int folder = 0; folder < 8; ++folder) {
     uint32_t side = std::string(DataFolders[folder]) == "bmp_cube" ? 64 : 16;
     for (const auto& entry : fs::directory_iterator(root / DataFolders[folder]))
-      WriteFileBytes(entry.path(), PictureFile(side, static_cast<uint8_t>(folder)));
+      WriteFileBytes(entry.path(), PictureFile(side));
   }
 
   // Two sounds of a tenth of a second behind their 150-byte lead.
