@@ -1,18 +1,7 @@
-// vaultrun-soak: the whole program (start-up, the main loop, exit) on the headless backend for a
-// given number of passes of the soak script (tests/soak/soak_script.h), with the heap in use and
-// the open files measured after the first thousand passes and after the last. They must be
-// equal: the loop allocates nothing and opens nothing that stays. Build it with the sanitizers
-// (scripts/sanitize) so that every memory error and leak on the way is reported as well.
-//
-//   vaultrun-soak [passes] [--data folder]
-//
-// passes: default 100000, at least 1001 (the last pass holds Escape). Without --data the soak
-// writes a complete set of data files into a fresh temporary folder and runs there; with it,
-// it runs in the given folder (a build folder holds the real pictures and sounds).
-//
-// The heap figure is exact under AddressSanitizer. Elsewhere glibc counts the freed blocks of its
-// per-thread cache as in use: run with GLIBC_TUNABLES=glibc.malloc.tcache_count=0 to have the
-// heap compared too; without it only the open files are.
+// vaultrun-soak [passes] [--data folder]: the whole program on the headless backend for the given
+// number of passes of the soak script (default 100,000, more than 1,000), in a fresh folder of
+// data files or the one given. The heap and the open files after the first 1,000 passes must
+// equal those at the end, and those before start-up those after exit (see docs/robustness.md).
 // Exit status 0 when every check held, 1 otherwise.
 #include <chrono>
 #include <cinttypes>

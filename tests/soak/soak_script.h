@@ -1,12 +1,8 @@
-// The soak: the main loop on the headless backend, driven pass after pass by a script of held
-// keys, a mouse that sweeps over and far beyond the window and a trickle of window messages, with
-// the heap and the open files measured as it goes. Escape comes on the last pass only.
-//
-// The script repeats in cycles. Cycle c holds every key of the loop's tables alone, in table
-// order, for H = 1 + c mod 20 passes each with one pass of no keys between them; then all of
-// them together for H passes; then 4H passes of random handfuls of any key but Escape. So the
-// first thousand passes already press every key many times, and later cycles only repeat work
-// the program has done before: nothing it does may cost memory or files that stay.
+// The soak script: pass after pass of held keys, a mouse sweeping over and far beyond the window
+// and a trickle of window messages; Escape on the last pass only. Cycle c holds every key of the
+// loop's tables alone, in table order, for H = 1 + c mod 20 passes each with one pass of no keys
+// between them; then all of them together for H passes; then 4H passes of random handfuls of
+// any key but Escape. So the first thousand passes already press every key many times.
 #pragma once
 
 #include <cstddef>
@@ -33,8 +29,7 @@
 #endif
 
 #if defined(VAULTRUN_SOAK_ASAN)
-// The sanitizer runtime's own count of the bytes its allocator has handed out and not had back
-// (declared here: not every compiler ships the sanitizer headers).
+// Declared here: not every compiler ships the sanitizer headers.
 extern "C" size_t __sanitizer_get_current_allocated_bytes();
 #elif defined(__GLIBC__)
 #include <malloc.h>
