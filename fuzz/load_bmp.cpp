@@ -1,12 +1,8 @@
-// Fuzz target: LoadBmpIntoSlot on any file. The input is the whole file.
-//
-// Besides the sanitizers, every run checks the loader's promises against the bytes given:
-// - a header shorter than 54 bytes, without "BM" or with a bit depth other than 24, or asking
-//   for more than BmpImageByteLimit bytes is refused and the slot keeps its image and sizes;
-// - a header that passes but whose pixels are short is refused and leaves the new sizes and no
-//   image;
-// - anything else loads: the image is the width * height * 3 bytes behind the header with blue
-//   and red exchanged in every pixel.
+// Fuzz target: LoadBmpIntoSlot on any file (the input). Checked: a header shorter than 54 bytes,
+// without "BM", of another depth than 24 or asking for more than BmpImageByteLimit bytes is
+// refused and the slot keeps its image; one whose pixels are short leaves the new sizes and no
+// image; anything else loads the width * height * 3 bytes behind the header, blue and red
+// exchanged (an image of no pixels included).
 #include <cstring>
 #include <string>
 
