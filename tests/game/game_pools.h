@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "base/base.h"
 #include "base/fnv1a.h"
@@ -17,11 +18,6 @@
 #include "shell/shell.h"
 #include "tests/support/saved_globals.h"
 #include "textures/textures.h"
-
-template <typename T>
-T* Zeroed(size_t count) {
-  return static_cast<T*>(std::calloc(count, sizeof(T)));
-}
 
 class GamePools {
  public:
@@ -59,12 +55,7 @@ class GamePools {
   ~GamePools() {
     for (uint32_t slot = 0; slot < TextureSlotCount; ++slot)
       std::free(TextureSlotTable[slot].pixels);
-    for (void* block :
-         {(void*)TextureSlotTable, (void*)PathSearchState->pathX, (void*)PathSearchState->pathY,
-          (void*)PathSearchState->lastPathStep, (void*)PathSearchState, (void*)UnitTable,
-          (void*)RoomScratch, (void*)EndRoomOfLevel, (void*)FirstRoomOfLevel, (void*)RoomTable,
-          (void*)OverlayGrid, (void*)WorldGrid, (void*)KindTable, (void*)HeightMap})
-      std::free(block);
+    for (void* block : blocks_) std::free(block);
     saved_.Restore();
     HeadlessReset();
   }
@@ -72,7 +63,13 @@ class GamePools {
   GamePools& operator=(const GamePools&) = delete;
 
  private:
+  template <typename T>
+  T* Zeroed(size_t count) {
+    blocks_.push_back(std::calloc(count, sizeof(T)));
+    return static_cast<T*>(blocks_.back());
+  }
   SavedGlobals saved_;
+  std::vector<void*> blocks_;
 };
 
 inline uint8_t& GridCell(int32_t x, int32_t y, int32_t level) {
