@@ -5,9 +5,20 @@
 #include <cstring>
 #include <string>
 
-#include "audio_test_support.h"
+#include "audio/audio.h"
+#include "platform/headless/headless.h"
 
 namespace {
+
+// A fresh audio system on a fresh headless backend, as before OpenAudio.
+void ResetAudioSystem() {
+  CloseAudio();
+  HeadlessReset();
+  AudioFormat = WaveFormat{};
+}
+
+// Bytes the headless device has played after ms: whole samples at 44,100 a second, 2 bytes each.
+uint32_t BytesAfterMs(uint32_t ms) { return ms * 44100 / 1000 * 2; }
 
 constexpr int LongSlot = 1;   // 3,000,000 bytes: 34 seconds, busy for every test
 constexpr int ShortSlot = 2;  // 883 bytes: 441 whole samples, over after 10 ms
