@@ -48,13 +48,11 @@ class WorldView : public ::testing::Test {
 // is open), the fixed 0.2 step, and the first diagonal corner that finds rock, tried in the
 // order (-, -), (+, +), (+, -), (-, +); no corner looks up or down.
 TEST_F(WorldView, PushOutOfWallsKeepsTheWalkerOffRockOnEverySide) {
-  struct Case {
-    int wallX, wallY, wallZ;  // the rock, relative to the player's cell
-    float a, b, c;
-    float fx, fy, fz;
+  struct Case {  // the rock relative to the player's cell, the offset, the fine place after
+    int wallX, wallY, wallZ;
+    float a, b, c, fx, fy, fz;
     int corner;
   } cases[] = {
-      // wall, offset, fine position after, corner
       {1, 0, 0, 0.8f, 0.5f, 0.5f, 0.5f + (0.8f + 0.3f - 1) + 0.2f + 0.2f, 0.5f - 0.2f, 0.5f, 1},
       {-1, 0, 0, 0.1f, 0.5f, 0.5f, 0.5f - (0.3f - 0.1f) - 0.2f - 0.2f, 0.5f + 0.2f, 0.5f, 1},
       {0, 1, 0, 0.5f, 0.8f, 0.5f, 0.5f + 0.2f, 0.5f - (0.8f + 0.3f - 1) - 0.2f - 0.2f, 0.5f, 1},

@@ -39,7 +39,7 @@ extern "C" size_t __sanitizer_get_current_allocated_bytes();
 #include <malloc.h>
 #endif
 
-namespace soak {
+namespace {
 
 // The soak script: pass after pass of held keys, a mouse sweeping over and far beyond the window
 // and a trickle of window messages; Escape on the last pass only. Cycle c holds every key of the
@@ -218,13 +218,9 @@ inline void WriteProgramData(const std::filesystem::path& root) {
   WriteFileBytes(root / "sound" / "tecnotica.raw", sound);
 }
 
-}  // namespace soak
-
-namespace {
-
 constexpr uint64_t BaselinePasses = 1000;
 
-void PrintFigures(const char* when, const soak::Figures& figures) {
+void PrintFigures(const char* when, const Figures& figures) {
   std::printf("%-24s heap %12" PRId64 " bytes   open files %3d\n", when, figures.heapBytes,
               figures.openFiles);
 }
@@ -250,31 +246,31 @@ int main(int argc, char** argv) {
   if (dataFolder.empty()) {
     scratch =
         fs::temp_directory_path() / ("vaultrun-soak-" + std::to_string(std::random_device{}()));
-    soak::WriteProgramData(scratch);
+    WriteProgramData(scratch);
     dataFolder = scratch.string();
   }
   fs::current_path(dataFolder);
 
   auto started = std::chrono::steady_clock::now();
-  soak::Figures beforeStart = soak::Measure();
+  Figures beforeStart = Measure();
   HeadlessReset();
   StartUp();
   bool ok = true;
-  soak::Figures baseline{};
+  Figures baseline{};
   for (uint64_t pass = 0; pass < passCount && ok; ++pass) {
-    soak::SetPassInput(pass, passCount);
+    SetPassInput(pass, passCount);
     RunLoopPass();
-    soak::DropBackendRecords();
-    std::string fault = soak::CheckPass(pass, passCount);
+    DropBackendRecords();
+    std::string fault = CheckPass(pass, passCount);
     if (!fault.empty()) std::fprintf(stderr, "pass %" PRIu64 ": %s\n", pass, fault.c_str());
     ok = fault.empty();
-    if (pass + 1 == BaselinePasses) baseline = soak::Measure();
+    if (pass + 1 == BaselinePasses) baseline = Measure();
   }
-  soak::Figures atEnd = soak::Measure();
+  Figures atEnd = Measure();
   ShutDown();
   HeadlessReset();
-  soak::DropBackendRecords();
-  soak::Figures afterExit = soak::Measure();
+  DropBackendRecords();
+  Figures afterExit = Measure();
   double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
   std::printf("vaultrun-soak: %" PRIu64 " passes in %.1f s\n", passCount, seconds);
