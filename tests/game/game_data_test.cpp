@@ -2,17 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "shell/shell.h"
 #include "tests/game/game_pools.h"
 #include "tests/support/scratch_folder.h"
 
 // One start-up of the game data, in an empty scratch folder so that every picture open fails.
 // Only the player starts centred in its cell, and no unit has a path; the
-// records derived from the kinds carry their kind's picture and power as a float. Entry a of
-// the trig tables holds sin and cos of a thousandths of a degree (0.017453292516666667 radians),
-// built the fast way and equal to the plain definition in every entry.
+// records derived from the kinds carry their kind's picture and power as a float.
 TEST(GameData, StartUpFillsThePoolsAndTables) {
   ScratchFolder folder;
   {
@@ -32,14 +28,6 @@ TEST(GameData, StartUpFillsThePoolsAndTables) {
     EXPECT_EQ(KindTable[copy].picture, KindTable[kind].picture) << copy;
     EXPECT_EQ(KindTable[copy].powerFloat, static_cast<float>(power)) << copy;
   }
-  int mismatches = 0;
-  for (float a = 0; a < 3600000; a += 1) {
-    double x = a * 0.017453292516666667 / 1000.0;
-    int index = static_cast<int>(a);
-    mismatches += SineTable[index] != static_cast<float>(std::sin(x)) ||
-                  CosineTable[index] != static_cast<float>(std::cos(x));
-  }
-  EXPECT_EQ(mismatches, 0);
   ReleaseGameData();
 }
 

@@ -41,11 +41,6 @@ TEST(UpdateMapViewKeys, ArrowsAndLevelKeysMoveTheViewCellInsideTheMap) {
     EXPECT_EQ(MapViewRow, c.wantRow);
     EXPECT_EQ(MapViewLevel, c.wantLevel);
   }
-  HeadlessReset();
-  HeadlessKeys[VkAdd] = HeadlessKeys[VkSubtract] = true;
-  UpdateMapViewKeys(2);  // up and down in one call
-  EXPECT_EQ(MapViewLevel, 5);
-  EXPECT_EQ(HeadlessClockMs, 760u);
 }
 
 // Mode 1 steps the view level only where the cell above (or below) the player is empty, with up
