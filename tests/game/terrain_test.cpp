@@ -20,10 +20,9 @@ class TerrainTest : public ::testing::Test {
 
 // r = 0 makes the swing exactly -0.5, so d = 255 gives -127.5. Then -127.5 x 0.6f
 // (0.60000002384185791) = -76.500003039836884, which single precision rounds to -76.5:
-// h = 100.5 - 76.5 = 24.0, stored 24. Kept in double, h = 23.999996960: stored 23. The mean
-// keeps its half: ends 20 and 41 (30.5) with r = 26500 and d = 2 give 30.5 + 0.6175, stored 31;
-// an integer mean (30) would store 30.
-TEST_F(TerrainTest, MidpointIsComputedInSinglePrecisionFromTheWholeMean) {
+// h = 100.5 - 76.5 = 24.0, stored 24. Kept in double, h = 23.999996960: stored 23 (the seed
+// catalog below does not see that difference; it does see an integer mean).
+TEST_F(TerrainTest, MidpointIsComputedInSinglePrecision) {
   H(0, 0) = 100;
   H(255, 0) = 101;
   RandState = 0xA170F641u;  // the state before a draw of 0
@@ -31,16 +30,6 @@ TEST_F(TerrainTest, MidpointIsComputedInSinglePrecisionFromTheWholeMean) {
   ASSERT_EQ(check.Next(), 0);
   EXPECT_TRUE(DisplaceMidpoint(0, 0, 127, 0, 255, 0, 0.6f, 255.0f));
   EXPECT_EQ(H(127, 0), 24);
-
-  H(0, 3) = 20;
-  H(2, 3) = 41;
-  Srand(1);
-  for (int i = 0; i < 3; ++i) Rand();
-  EXPECT_TRUE(DisplaceMidpoint(0, 3, 1, 3, 2, 3, 1.0f, 255.0f));
-  EXPECT_EQ(H(1, 3), 31);
-  // A point that already has a height is neither rewritten nor costs a draw.
-  EXPECT_FALSE(DisplaceMidpoint(0, 3, 1, 3, 2, 3, 1.0f, 255.0f));
-  EXPECT_EQ(RandState, StateAfter(1, 4));
 }
 
 // FNV-1a of level 0 and of the HeightMap's 256 x 256 rows after
