@@ -21,8 +21,7 @@ class UnitNameTest : public ::testing::Test {
 };
 
 // srand(1) draws 41, 18467, 6334: prefix 41 % 76 = 41 "K", middle 18467 % 39 = 20 "erra",
-// suffix 6334 % 54 = 16 "g". A unit beyond the table is not named and draws nothing, and an
-// index outside its syllable table leaves the buffer as it was.
+// suffix 6334 % 54 = 16 "g". A unit beyond the table is not named and draws nothing.
 TEST_F(UnitNameTest, DrawsPrefixMiddleSuffixInOrder) {
   Srand(1);
   AssignUnitName(1);
@@ -32,11 +31,6 @@ TEST_F(UnitNameTest, DrawsPrefixMiddleSuffixInOrder) {
   AssignUnitName(static_cast<uint32_t>(UnitCapacity));
   AssignUnitName(0xFFFFFFFFu);
   EXPECT_EQ(RandState, StateAfter(1, 3));
-  Store(1, 0, 39, 0);
-  UnitName(1);
-  Store(1, 76, 0, 0);
-  UnitName(1);
-  EXPECT_STREQ(NameBuffer, "Kerrag");
 }
 
 // A triple that any unit holds, the last of the table included, is

@@ -43,9 +43,8 @@ TEST(SdlDevice, WithoutADeviceNoChannelOpensAndNothingBreaksUntilADriverExists) 
   unsetenv("SDL_AUDIODRIVER");
 }
 
-// ALSA's library writes a line of its own for each failed probe; without a device the program
-// writes one line instead, naming the driver and why. A configuration ALSA cannot read fails
-// the same on every machine.
+// Without a device the program writes one line naming the driver and why, and none of the lines
+// ALSA's library writes for each failed probe (a configuration ALSA cannot read fails anywhere).
 TEST(SdlDeviceMessages, NoDeviceGivesOneLineAndNoneOfAlsasOwn) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
   EXPECT_EXIT(
