@@ -93,7 +93,6 @@ TEST_F(Console, TypingEditsTheLineWithItsPausesAndEnterRunsIt) {
   EXPECT_STREQ(ConsoleLine, "ENVbckq AB7");
   for (int i = 0; i < 25; ++i) Type({'A'});
   EXPECT_EQ(ConsoleLineLength, 30);
-  EXPECT_EQ(std::strlen(ConsoleLine), 30u);
   EXPECT_EQ(Type({'A'}), 0u);
   for (int i = 0; i < 30; ++i) Type({VkBack});
   EXPECT_EQ(Type({VkBack}), 0u);  // an empty line: nothing to erase

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "overlay/overlay.h"
 #include "tests/game/game_pools.h"
 #include "tests/support/windows_rand.h"

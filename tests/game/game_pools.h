@@ -1,6 +1,5 @@
-// The game pools that the generators, the map view and the map files work on, zeroed and allocated
-// by each test for itself (without InitGameData) and released afterwards, with the globals they
-// replace put back so that tests run in any order.
+// The game pools, zeroed and allocated by each test for itself (without InitGameData) and
+// released afterwards, with the globals they replace put back, so tests run in any order.
 #pragma once
 
 #include <cstdint>

@@ -36,7 +36,6 @@ TEST(MapFiles, FilesAreTheRawGridLevelAfterLevel) {
   PaintLevels(0, 4, 9);
   SaveOverworld(2);
   std::vector<uint8_t> after = ReadFileBytes("map/2.overworld");
-  ASSERT_EQ(after.size(), 3u * 65536u);
   EXPECT_TRUE(std::equal(after.begin(), after.begin() + 65536, WorldGrid));
   EXPECT_TRUE(std::equal(after.begin() + 65536, after.end(), file.begin() + 65536));
   EXPECT_EQ(HeadlessClockMs, 2000u);

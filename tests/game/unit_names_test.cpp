@@ -29,7 +29,6 @@ TEST_F(UnitNameTest, DrawsPrefixMiddleSuffixInOrder) {
   EXPECT_STREQ(NameBuffer, "Kerrag");
   EXPECT_EQ(RandState, StateAfter(1, 3));
   AssignUnitName(static_cast<uint32_t>(UnitCapacity));
-  AssignUnitName(0xFFFFFFFFu);
   EXPECT_EQ(RandState, StateAfter(1, 3));
 }
 

@@ -27,7 +27,6 @@ TEST(SdlDevice, WithoutADeviceNoChannelOpensAndNothingBreaksUntilADriverExists) 
   PlaySoundSlot(0, 0);
   PlaySoundSlot(1, 1);
   StopSoundSlot(0);
-  EXPECT_EQ(GetChannelPosition(0), 0u);
   CloseAudio();
   setenv("SDL_AUDIODRIVER", "dummy", 1);
   OpenAudio();
