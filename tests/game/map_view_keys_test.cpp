@@ -15,10 +15,9 @@ uint64_t Press(int key, int mode) {
 
 }  // namespace
 
-// The arrows move the view cell in every mode without a pause. Columns stay in
-// 0 .. 256 - 320 / 16 = 236, rows in 0 .. 256 - 240 / 16 = 241, levels in 0 .. 179, whatever
-// brought them outside. In free mode (2) the level keys step the level and pause 380 ms each,
-// even where the level cannot move; modes other than 1 and 2 ignore them and do not pause.
+// The arrows move the view cell in every mode without a pause; columns stay in 0 .. 256 - 320 / 16,
+// rows in 0 .. 256 - 240 / 16, levels in 0 .. 179. In free mode (2) the level keys step the level
+// and pause 380 ms each, even where it cannot move; modes other than 1 and 2 ignore them.
 TEST(UpdateMapViewKeys, ArrowsAndLevelKeysMoveTheViewCellInsideTheMap) {
   GamePools pools;
   const struct {

@@ -33,7 +33,6 @@
 #endif
 
 #if defined(VAULTRUN_SOAK_ASAN)
-// Declared here: not every compiler ships the sanitizer headers.
 extern "C" size_t __sanitizer_get_current_allocated_bytes();
 #elif defined(__GLIBC__)
 #include <malloc.h>
