@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <random>
 
+#include "base/fnv1a.h"
 #include "input/input.h"
 #include "overlay/overlay.h"
 #include "platform/headless/headless.h"
@@ -122,6 +123,25 @@ TEST(DrawLine, AgreesWithTheFullWalkForLinesCrossingTheFrame) {
         << x0 << "," << y0 << " - " << x1 << "," << y1;
   }
   EXPECT_TRUE(frame.GuardsIntact());
+}
+
+// The same sweep as FNV-1a 64-bit of every line's pixels in order (x, y as 32-bit words),
+// recorded on 2026-12-06 (parent commit bd5b143) while the comparison above passed.
+TEST(DrawLine, SweepMatchesItsRecordedHash) {
+  GuardedFrame frame;
+  std::mt19937 random(12345);
+  std::uniform_int_distribution<int32_t> xs(-700, 1000), ys(-600, 800);
+  uint64_t hash = Fnv1a64Basis;
+  for (int i = 0; i < 3000; ++i) {
+    int32_t x0 = xs(random), y0 = ys(random), x1 = xs(random), y1 = ys(random);
+    if (i % 4 == 1) x1 = x0;
+    if (i % 4 == 2) y1 = y0 + (x1 - x0);
+    for (const auto& [x, y] : Line(frame, x0, y0, x1, y1)) {
+      const int32_t at[2] = {x, y};
+      hash = Fnv1a64(at, sizeof at, hash);
+    }
+  }
+  EXPECT_EQ(hash, 0x863a08e46ffc6260ull);
 }
 
 // Ends far outside: a long shallow line against the full walk (two million steps), and lines

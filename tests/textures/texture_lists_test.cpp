@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "base/fnv1a.h"
 #include "game/game_data.h"
 #include "tests/textures/bmp_test_files.h"
 #include "textures/textures.h"
@@ -190,6 +191,19 @@ TEST_F(TextureLists, SlotsReceiveTheirNamedFiles) {
   for (const auto& [slot, file] : named) EXPECT_EQ(FileInSlot(slot), file) << "slot " << slot;
   // A file loaded twice gives each slot a block of its own.
   EXPECT_NE(TextureSlotTable[849].pixels, TextureSlotTable[981].pixels);
+}
+
+// The whole slot table as one text, "slot folder/name" a line in slot order, hashed (FNV-1a 64):
+// recorded on 2026-12-06 (parent commit bd5b143) while the two tests above passed.
+TEST_F(TextureLists, SlotTableMatchesItsRecordedHash) {
+  WorkingDirectory inRoot(root.path());
+  for (const PictureList& list : Lists) list.load();
+  FillEveryFileWithItsName();
+  for (const PictureList& list : Lists) list.load();
+  std::string table;
+  for (uint32_t slot : LoadedSlots()) table += std::to_string(slot) + " " + FileInSlot(slot) + "\n";
+  EXPECT_EQ(LoadedSlots().size(), 217u);
+  EXPECT_EQ(Fnv1a64(table.data(), table.size()), 0x85766661c62b2876ull);
 }
 
 }  // namespace
