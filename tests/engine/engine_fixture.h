@@ -69,7 +69,6 @@ class EngineTest : public ::testing::Test {
     return {p[0], p[1], p[2], p[3]};
   }
   bool Drawn(int x, int y) const { return PixelAt(x, y)[3] == 255; }
-  double DepthAt(int x, int y) const { return depth[y * 320 + x]; }
   int DrawnCount() const {
     int n = 0;
     for (int i = 0; i < 320 * 240; ++i) n += FrameBuffer[4 * i + 3] == 255;

@@ -34,22 +34,6 @@ TEST_F(Spans, ZeroBaseKeepsTheFirstColumn) {
   for (int x = 10; x < 16; ++x) EXPECT_EQ(PixelAt(x, 10), (std::array<uint8_t, 4>{0, 2, 7, 255}));
 }
 
-// A slot without an image, or beyond the table, is drawn in grey 128, shaded like a texel of it
-// (128 div 18 = 7 under a black light).
-TEST_F(Spans, MissingPictureIsDrawnInGrey) {
-  LightingEnabled = CoarseFillEnabled = 0;
-  slots[597] = TextureSlot{nullptr, 64, 64, 3};  // a failed pixel read keeps the sizes
-  DrawQuadSpan(10.5, 10.5, 0, 0, -100, 20.5, 10.5, 0, 0, -100, 5, 597);
-  DrawQuadSpan(10.5, 11.5, 0, 0, -100, 20.5, 11.5, 0, 0, -100, 0, 5000);
-  EXPECT_EQ(PixelAt(12, 10), (std::array<uint8_t, 4>{128, 128, 128, 255}));
-  EXPECT_EQ(PixelAt(12, 11), (std::array<uint8_t, 4>{128, 128, 128, 255}));
-  LightingEnabled = 1;
-  LightCount = 1;
-  PlaceLight(1, 0, 0, 0, 60, 0, 0, 0);
-  DrawQuadSpan(10.5, 13.5, 0, 0, -100, 20.5, 13.5, 0, 0, -100, 5, 597);
-  EXPECT_EQ(PixelAt(12, 13), (std::array<uint8_t, 4>{7, 7, 7, 255}));
-}
-
 // An image 4 x 2 is never read past its end: rows 2 and 3 repeat its top stored row, 1. A
 // triangle span longer than its base (2 on a width of 4: columns 0, 2, 4, 6) reads on into the
 // next row's texels (row 1, columns 4 and 6 are row 2's 0 and 2) and, past the image, its last.

@@ -32,44 +32,33 @@ TEST_F(Transform, DepthOffsetsAreSummedInOrder) {
   EXPECT_EQ(VertexPool[14].camZ, 16777218.0f);
 }
 
-// 100 * 3 / (420 / 140) = 100; behind the viewer the sign is put back on the point's side;
-// larger quotients clamp to 480 and 440. A quotient outside the 32-bit range (a zero depth, not
-// a number, 4.2e12) converts to 0x80000000 as on x86 and lands on the low edge.
-TEST(ProjectPoint, FocalLengthSignCorrectionAndClamp) {
-  const float cases[][5] = {{100, 0, -420, 100, 0},         {-100, 0, 420, -100, 0},
-                            {100, 0, -100, 420, 0},         {1000, -1000, -100, 480, -440},
-                            {-1000, 1000, -100, -480, 440}, {100, 50, 0, -480, -440},
-                            {1000, 0, -1e-7f, -480, 0}};
-  for (const auto& c : cases) {
-    ScreenPoint p = ProjectPoint(c[0], c[1], c[2]);
-    EXPECT_EQ(p.x, c[3]) << c[0] << " " << c[1] << " " << c[2];
-    EXPECT_EQ(p.y, c[4]) << c[0] << " " << c[1] << " " << c[2];
-  }
-  float nan = std::numeric_limits<float>::quiet_NaN();
-  EXPECT_EQ(ProjectPoint(nan, nan, nan).y, -440);
+// A quotient outside the 32-bit range (a zero depth, 4.2e12, not a number) converts to
+// 0x80000000 as on x86, which the sign correction leaves, so the point lands on the low edge.
+TEST(ProjectPoint, QuotientsOutsideTheIntegerRangeLandOnTheLowEdge) {
+  EXPECT_EQ(ProjectPoint(100, 50, 0).x, -480);
+  EXPECT_EQ(ProjectPoint(100, 50, 0).y, -440);
+  EXPECT_EQ(ProjectPoint(1000, 0, -1e-7f).x, -480);
+  EXPECT_EQ(ProjectPoint(0, std::nanf(""), -100).y, -440);
 }
 
-// The left mouse button (virtual key 1) freezes the objects, the right one (2) the lights. With
-// the half turns of the mouse at (0, 0) the start-up box's corner (50, 50, 50) projects to 58.
+// The left mouse button (virtual key 1) freezes the objects, the right one (2) the lights: a box
+// corner and a light at the same point turn alike until one of them is frozen.
 TEST_F(Transform, MouseButtonsFreezeObjectsAndLights) {
   CreateBoxObject(1, 0, 0, 0, 597, 50.0f);
   LightCount = 1;
-  LightTable[1].x = LightTable[1].y = LightTable[1].z = 50.0f;
+  LightTable[1].x = LightTable[1].y = LightTable[1].z = 50.0f;  // corner slot 6
   TransformObject(1, 180, -180, -180);
-  EXPECT_EQ(VertexPool[14 + 6].screenX, 58);
-  EXPECT_EQ(LightTable[1].screenX, 58);
-  float lightX = LightTable[1].camX;
-
+  const float turned = VertexPool[14 + 6].camX;
+  EXPECT_EQ(LightTable[1].camX, turned);
   HeadlessKeys[1] = true;
   TransformObject(1, 180, 0, 90);
-  EXPECT_EQ(VertexPool[14 + 6].screenX, 58);
-  EXPECT_NE(LightTable[1].camX, lightX);
-
+  EXPECT_EQ(VertexPool[14 + 6].camX, turned);
+  EXPECT_NE(LightTable[1].camX, turned);
   HeadlessKeys[1] = false;
   HeadlessKeys[2] = true;
   TransformObject(1, 180, -180, -180);
-  EXPECT_EQ(VertexPool[14 + 6].screenX, 58);
-  EXPECT_NE(LightTable[1].camX, lightX);  // still the frozen value of the turned view
+  EXPECT_EQ(VertexPool[14 + 6].camX, turned);
+  EXPECT_NE(LightTable[1].camX, turned);
 }
 
 }  // namespace

@@ -18,9 +18,8 @@
 
 namespace {
 
-enum class Drawer { Small, Fixed, Big, BigString };
-
-uint64_t SheetHash(Drawer drawer) {
+// Drawer 0: DrawSmallText, 1: DrawFixedText, 2: DrawBigText, 3: DrawBigString.
+uint64_t SheetHash(int drawer) {
   GuardedFrame frame;
   for (int line = 0; line < 16; ++line) {
     std::string text;
@@ -29,20 +28,20 @@ uint64_t SheetHash(Drawer drawer) {
     text += '1';
     FormatText(TextBuffer, "%s", text.c_str());
     int32_t y = 14 + 14 * line;
-    if (drawer == Drawer::Small) DrawSmallText(4, y, 255, 255, 255);
-    if (drawer == Drawer::Fixed) DrawFixedText(4, y, 255, 255, 255);
-    if (drawer == Drawer::Big) DrawBigText(4, y, 255, 255, 255);
-    if (drawer == Drawer::BigString) DrawBigString(text.c_str(), 4, y - 13, 255, 255, 255);
+    if (drawer == 0) DrawSmallText(4, y, 255, 255, 255);
+    if (drawer == 1) DrawFixedText(4, y, 255, 255, 255);
+    if (drawer == 2) DrawBigText(4, y, 255, 255, 255);
+    if (drawer == 3) DrawBigString(text.c_str(), 4, y - 13, 255, 255, 255);
   }
   EXPECT_TRUE(frame.GuardsIntact());
   return Fnv1a64(FrameBuffer, 320 * 240 * 4);
 }
 
 TEST(FontSheets, EachDrawerDrawsEveryByteAsRecorded) {
-  EXPECT_EQ(SheetHash(Drawer::Small), 0xb98704e407ff4d19ull);
-  EXPECT_EQ(SheetHash(Drawer::Fixed), 0x4a25bb753301f03dull);
-  EXPECT_EQ(SheetHash(Drawer::Big), 0x883cb07ef954286dull);
-  EXPECT_EQ(SheetHash(Drawer::BigString), 0xc15e66b2b9a1806dull);
+  EXPECT_EQ(SheetHash(0), 0xb98704e407ff4d19ull);
+  EXPECT_EQ(SheetHash(1), 0x4a25bb753301f03dull);
+  EXPECT_EQ(SheetHash(2), 0x883cb07ef954286dull);
+  EXPECT_EQ(SheetHash(3), 0xc15e66b2b9a1806dull);
 }
 
 }  // namespace

@@ -31,8 +31,6 @@ class GuardedFrame {
     Clear();
   }
   ~GuardedFrame() { std::tie(FrameBuffer, RenderWidth, RenderHeight) = saved_; }
-  GuardedFrame(const GuardedFrame&) = delete;
-  GuardedFrame& operator=(const GuardedFrame&) = delete;
 
   void Clear() { std::memset(FrameBuffer, 0, static_cast<size_t>(width_) * height_ * 4); }
   const uint8_t* At(int x, int y) const {

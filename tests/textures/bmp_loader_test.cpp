@@ -52,8 +52,8 @@ std::vector<uint8_t> SwappedPixels(const std::vector<uint8_t>& fileBytes) {
   return slotBytes;
 }
 
-// All 12288 bytes, the last pixel included; a reload replaces the image and both sizes.
-TEST_F(BmpLoader, LoadsA64By64PictureAsRedGreenBlueAndReloadsOverIt) {
+// All 12288 bytes, the last pixel included, blue and red swapped.
+TEST_F(BmpLoader, LoadsA64By64PictureAsRedGreenBlue) {
   std::vector<uint8_t> pixels = PatternBytes(64 * 64 * 3, 3);
   ASSERT_TRUE(LoadBmpIntoSlot(Write("brick.bmp", Bmp24(64, 64, pixels)).c_str(), 597));
   const TextureSlot& slot = TextureSlotTable[597];
@@ -61,13 +61,7 @@ TEST_F(BmpLoader, LoadsA64By64PictureAsRedGreenBlueAndReloadsOverIt) {
   EXPECT_EQ(slot.height, 64u);
   EXPECT_EQ(slot.bytesPerPixel, 3u);
   ASSERT_NE(slot.pixels, nullptr);
-  EXPECT_EQ(std::vector<uint8_t>(slot.pixels, slot.pixels + 3), (std::vector<uint8_t>{5, 4, 3}));
   EXPECT_EQ(std::vector<uint8_t>(slot.pixels, slot.pixels + 12288), SwappedPixels(pixels));
-  std::vector<uint8_t> second = PatternBytes(8 * 2 * 3, 2);
-  ASSERT_TRUE(LoadBmpIntoSlot(Write("b.bmp", Bmp24(8, 2, second)).c_str(), 597));
-  EXPECT_EQ(slot.width, 8u);
-  EXPECT_EQ(slot.height, 2u);
-  EXPECT_EQ(std::vector<uint8_t>(slot.pixels, slot.pixels + 48), SwappedPixels(second));
 }
 
 // Only bytes 0, 1 and the low byte of the bit count (28) decide: 0x0118 has 24 in byte 28.
@@ -93,20 +87,13 @@ TEST_F(BmpLoader, RefusesOtherDepthsSignaturesAndShortHeadersLeavingTheSlotAsItW
 }
 
 // 30 pixels wide: a paint program pads each 90-byte row to 92. The loader takes the first 180
-// bytes behind the header as they come, and from byte 54 whatever pixel offset the header names.
-TEST_F(BmpLoader, ReadsRowsWithoutSkippingPaddingAndIgnoresThePixelOffset) {
+// bytes behind the header as they come.
+TEST_F(BmpLoader, ReadsRowsWithoutSkippingPadding) {
   std::vector<uint8_t> stored = PatternBytes(2 * 92, 11);
   ASSERT_TRUE(LoadBmpIntoSlot(Write("wide30.bmp", Bmp24(30, 2, stored)).c_str(), 12));
   std::vector<uint8_t> first180(stored.begin(), stored.begin() + 180);
   EXPECT_EQ(std::vector<uint8_t>(TextureSlotTable[12].pixels, TextureSlotTable[12].pixels + 180),
             SwappedPixels(first180));
-  std::vector<uint8_t> offset = BmpHeader(4, 1, 24, 138);
-  std::vector<uint8_t> after = PatternBytes(84 + 12, 5);
-  offset.insert(offset.end(), after.begin(), after.end());
-  ASSERT_TRUE(LoadBmpIntoSlot(Write("offset.bmp", offset).c_str(), 13));
-  std::vector<uint8_t> first12(after.begin(), after.begin() + 12);
-  EXPECT_EQ(std::vector<uint8_t>(TextureSlotTable[13].pixels, TextureSlotTable[13].pixels + 12),
-            SwappedPixels(first12));
 }
 
 TEST_F(BmpLoader, ShortPixelDataLeavesTheNewSizesAndNoImage) {
