@@ -13,6 +13,9 @@ TEST_PACKAGES=("${RUN_PACKAGES[@]}" libgtest-dev libbenchmark-dev xvfb xauth xdo
 CI_PACKAGES=(zip imagemagick x11-utils clang libclang-rt-14-dev pulseaudio pulseaudio-utils
              python3 xfonts-base)
 CI_WINDOWS_PACKAGES=(mingw-w64 wine wine64)
+# The 32-bit x86 Linux build (scripts/test-x86-32): the multilib compiler, and qemu-i386 for a
+# kernel that does not run 32-bit programs itself.
+CI_X86_32_PACKAGES=(g++-multilib qemu-user)
 
 VAULTRUN_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 VAULTRUN_BUILD="$VAULTRUN_ROOT/build"

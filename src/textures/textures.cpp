@@ -30,11 +30,12 @@ bool ReadBmp(PlatformFile file, TextureSlot& slot) {
     return false;
   uint32_t width = LittleEndian32(header + 18);
   uint32_t height = LittleEndian32(header + 22);
-  // A top-down picture (negative height taken as unsigned) or a broken header asks for gigabytes
-  // or wraps around 32 bits: refuse it like a bad header, before the slot is touched.
-  uint64_t wanted = static_cast<uint64_t>(width) * height * 3;
-  if (wanted > BmpImageByteLimit) return false;
-  uint32_t imageSize = static_cast<uint32_t>(wanted);
+  // The pixel block is one 32-bit read of width * height * 3 bytes. A header whose byte count
+  // wraps around 32 bits (a top-down picture's negative height read as unsigned, a broken size)
+  // names no block a file can hold: refused like a bad header, before the slot is touched and
+  // before anything is allocated. Every count that fits is taken at its word.
+  if (static_cast<uint64_t>(width) * height > UINT32_MAX / 3) return false;
+  uint32_t imageSize = width * height * 3;
 
   // The sizes go in before the pixels are read, so a short read leaves the new sizes behind.
   slot.width = width;
@@ -42,7 +43,8 @@ bool ReadBmp(PlatformFile file, TextureSlot& slot) {
   slot.bytesPerPixel = 3;
   std::free(slot.pixels);
   // A fresh block even for an equal size; at least one byte, so a loaded slot never has a null
-  // image, even for a picture of no pixels.
+  // image, even for a picture of no pixels. A block no allocation can serve (gigabytes in a
+  // 32-bit process) ends like a short read: the new sizes and no image.
   slot.pixels = static_cast<uint8_t*>(std::malloc(imageSize > 0 ? imageSize : 1));
   if (!slot.pixels) return false;
   got = 0;

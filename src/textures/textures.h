@@ -15,13 +15,9 @@ struct TextureSlot {
 
 extern TextureSlot* TextureSlotTable;  // TextureSlotCount entries
 
-// The largest image a header may ask for: the biggest picture the program draws is 320 x 240,
-// so 64 MiB leaves room for any texture while a top-down file (its negative height read as
-// unsigned) or a size that wraps around 32 bits is refused like a bad header.
-constexpr uint64_t BmpImageByteLimit = 64u << 20;
-
 // Fills the slot from an uncompressed 24-bit BMP; false when the file cannot be opened, its
-// header is refused, or its pixels are short (the slot then keeps the new sizes but no image).
+// header is refused (width * height * 3 wrapping around 32 bits among the reasons), or its
+// pixels are short or cannot be allocated (the slot then keeps the new sizes but no image).
 bool LoadBmpIntoSlot(const char* path, uint32_t slot);
 void LoadCursorTexture();
 void LoadUnitTextures();

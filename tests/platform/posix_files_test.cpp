@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <string>
 
 #include "platform/platform.h"
@@ -134,8 +135,11 @@ TEST_F(PosixFilesTest, HandlesThatAreNotFilesFailWithoutEffect) {
   uint32_t count = 99;
   EXPECT_FALSE(PlatformReadFile(PlatformInvalidFile, buffer, 4, &count));
   EXPECT_EQ(count, 0u);
-  // Larger than any descriptor: must not be cut down to a small one that happens to be open.
-  const PlatformFile huge = static_cast<PlatformFile>((int64_t{1} << 40) + 1);
+  // Larger than any descriptor: must not be cut down to a small one that happens to be open
+  // (2^40 + 1 to 1, standard output). A 32-bit handle cannot hold it: its largest value then.
+  const PlatformFile huge = sizeof(PlatformFile) == 8
+                                ? static_cast<PlatformFile>((int64_t{1} << 40) + 1)
+                                : std::numeric_limits<PlatformFile>::max();
   EXPECT_FALSE(PlatformWriteFile(huge, "x", 1, &count));
   EXPECT_FALSE(PlatformCloseHandle(huge));
   EXPECT_FALSE(PlatformCloseHandle(PlatformInvalidFile));

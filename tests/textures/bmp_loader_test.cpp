@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <vector>
 
 #include "tests/textures/bmp_test_files.h"
@@ -106,11 +107,35 @@ TEST_F(BmpLoader, ShortPixelDataLeavesTheNewSizesAndNoImage) {
   EXPECT_EQ(slot.height, 4u);
   EXPECT_EQ(slot.bytesPerPixel, 3u);
 
-  // A large header passes the size check and fails only on the missing pixels: the limit lets
-  // real textures through.
-  EXPECT_FALSE(LoadBmpIntoSlot(Write("large.bmp", Bmp24(2048, 2048, {})).c_str(), 597));
-  EXPECT_EQ(slot.width, 2048u);
+  // 96 MiB of pixels fit 32 bits: the header passes and only the missing pixels fail it.
+  EXPECT_FALSE(LoadBmpIntoSlot(Write("large.bmp", Bmp24(4096, 8192, {})).c_str(), 597));
+  EXPECT_EQ(slot.width, 4096u);
+  EXPECT_EQ(slot.height, 8192u);
   EXPECT_EQ(slot.pixels, nullptr);
+}
+
+// 4096 x 5462 pixels, 67,117,056 bytes: 8 KiB above 64 MiB. The file is sparse (zeros but for a
+// marked first and last pixel), so writing it costs next to nothing.
+TEST_F(BmpLoader, LoadsAPictureAbove64MiB) {
+  constexpr uint32_t Width = 4096, Height = 5462;
+  constexpr uint64_t Bytes = uint64_t{Width} * Height * 3;
+  std::string path = Write("big.bmp", Bmp24(Width, Height, {1, 2, 3}));
+  std::filesystem::resize_file(path, 54 + Bytes);
+  {
+    std::fstream file(path, std::ios::binary | std::ios::in | std::ios::out);
+    file.seekp(static_cast<std::streamoff>(54 + Bytes - 3));
+    file.write("\x04\x05\x06", 3);
+  }
+  ASSERT_TRUE(LoadBmpIntoSlot(path.c_str(), 597));
+  const TextureSlot& slot = TextureSlotTable[597];
+  EXPECT_EQ(slot.width, Width);
+  EXPECT_EQ(slot.height, Height);
+  ASSERT_NE(slot.pixels, nullptr);
+  EXPECT_EQ(std::vector<uint8_t>(slot.pixels, slot.pixels + 6),
+            std::vector<uint8_t>({3, 2, 1, 0, 0, 0}));
+  EXPECT_EQ(std::vector<uint8_t>(slot.pixels + Bytes - 6, slot.pixels + Bytes),
+            std::vector<uint8_t>({0, 0, 0, 6, 5, 4}));
+  std::filesystem::remove(path);
 }
 
 TEST_F(BmpLoader, MissingFileIsCreatedEmptyAndRefused) {
@@ -127,7 +152,9 @@ TEST_F(BmpLoader, MissingFileIsCreatedEmptyAndRefused) {
   EXPECT_FALSE(std::filesystem::exists(folder / "no_such_folder"));
 }
 
-TEST_F(BmpLoader, RefusesSizesNoAllocationCanServeLikeABadHeader) {
+// The slot keeps its image, the very block it had: the loader stopped before it released or
+// allocated anything. Each of these sizes, taken modulo 2^32, names a block the file could fill.
+TEST_F(BmpLoader, RefusesSizesThatWrapThirtyTwoBitsBeforeTouchingTheSlot) {
   Preload(30);
   struct Header {
     uint32_t width, height;
@@ -137,7 +164,7 @@ TEST_F(BmpLoader, RefusesSizesNoAllocationCanServeLikeABadHeader) {
       {16, 0xFFFFFFF0u, "top-down: height -16 read as unsigned"},
       {65536, 65536, "65536 * 65536 * 3 wraps to 0 in 32 bits"},
       {0x55555556u, 1, "width * 3 wraps to 2 in 32 bits"},
-      {4096, 8192, "96 MiB: fits 32 bits, beyond the limit"},
+      {3384208571u, 3633886365u, "width * height * 3 wraps to 13 even in 64 bits"},
   };
   for (const Header& header : headers) {
     std::vector<uint8_t> file = Bmp24(header.width, header.height, PatternBytes(64));
