@@ -34,7 +34,6 @@ TEST(DrawLine, DrawsTheWorkedLines) {
       {10, 5, 0, 0, {5, 5, 4, 4, 3, 3, 2, 2, 1, 1, 0}},
       {0, 0, 5, 10, {0, 0, 1, 1, 2, 2, 3, 3, 4, 4, 5}},
       {5, 5, 0, 0, {5, 4, 3, 2, 1, 0}},
-      {7, 9, 7, 9, {7}},
   };
   for (const auto& l : lines) {
     bool xMajor = std::abs(l.x1 - l.x0) > std::abs(l.y1 - l.y0);

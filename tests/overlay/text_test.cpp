@@ -28,10 +28,8 @@ PixelSet Draw(GuardedFrame& frame, Drawer drawer, const std::string& text, int32
 
 }  // namespace
 
-// Like printf, counting the characters; an overlong text in the shared buffer is cut at 255.
-TEST(FormatText, FormatsLikePrintfAndCutsTheSharedBufferAt255Characters) {
-  EXPECT_EQ(FormatText(TextBuffer, "mx=%d my=%d %s|%3.0f", 12, -7, "ok", 7.6), 18);
-  EXPECT_STREQ(TextBuffer, "mx=12 my=-7 ok|  8");
+// An overlong text in the shared buffer is cut at 255 characters; the count is the full length.
+TEST(FormatText, CutsTheSharedBufferAt255Characters) {
   EXPECT_EQ(FormatText(TextBuffer, "%s", std::string(300, 'x').c_str()), 300);
   EXPECT_EQ(std::string(TextBuffer), std::string(255, 'x'));
 }
