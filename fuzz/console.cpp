@@ -1,14 +1,8 @@
-// Fuzz target: the command console on any typed line, any held keys and any player position.
-//
-// Input: bytes 0..5 the player's x, y and level (little-endian 16-bit, any value, also outside
-// the grid); byte 6 bit 0 the console's visibility and bit 1 a command waiting to run; bytes
-// 7..12 one bit per key of ConsoleKeys, held during the first console step; the rest (at most
-// 255 bytes, NULs included) the line in the editor. Two console steps run: the first with the
-// keys held, the second with none, so a line finished with Enter runs as a command.
-//
-// Besides the sanitizers, every run checks that the line stays within its buffer, that a
-// teleport lands inside the map on a cell that is not rock with the map view following, and that
-// the editor never holds more than the console's 30 characters once it has drawn.
+// Fuzz target: the command console. Input: bytes 0..5 the player's x, y and level (16-bit
+// little-endian, any value); byte 6 bit 0 the console's visibility, bit 1 a command waiting;
+// bytes 7..12 one bit per key of ConsoleKeys, held during the first of two console steps; the
+// rest (at most 255 bytes) the line. Checked: the line stays within its buffer and, once drawn,
+// within 30 characters; a teleport lands inside the map off rock with the map view following.
 #include "game/console.h"
 
 #include <cstring>

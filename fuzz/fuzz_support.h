@@ -12,10 +12,8 @@
 
 namespace fuzz {
 
-// The program opens paths relative to its working folder. Each fuzzer gets a fresh folder under
-// the temporary folder and works in it only while the code under test runs, so the relative
-// paths libFuzzer was given (corpus folders, artifact prefix) keep their meaning. The folder is
-// removed at exit; after a crash it stays behind with the input that caused it.
+// A fresh folder the code under test runs in (Enter .. Leave), so the relative paths libFuzzer was
+// given keep their meaning; removed at exit, kept after a crash with the input that caused it.
 class ScratchFolder {
  public:
   explicit ScratchFolder(const char* name) {

@@ -1,14 +1,7 @@
-// Fuzz target: LoadBmpIntoSlot on any file. The input is the whole file.
-//
-// Besides the sanitizers, every run checks the loader's promises against the bytes given:
-// - a header shorter than 54 bytes, without "BM" or with a bit depth other than 24, or whose
-//   width * height * 3 wraps around 32 bits is refused and the slot keeps its image and sizes;
-//   the loader allocates nothing for it, else libFuzzer would report an allocation above its
-//   limit;
-// - a header that passes but whose pixels are short is refused and leaves the new sizes and no
-//   image;
-// - anything else loads: the image is the width * height * 3 bytes behind the header with blue
-//   and red exchanged in every pixel.
+// Fuzz target: LoadBmpIntoSlot on any file (the input). Checked: a header that is short, not
+// "BM", not 24 bits deep or whose width * height * 3 wraps 32 bits is refused, allocating
+// nothing, and the slot keeps its image; short pixels leave the new sizes and no image; anything
+// else loads the bytes behind the header, blue and red exchanged (no pixels at all included).
 #include <cstring>
 #include <string>
 
@@ -49,10 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   uint64_t height = headerPasses ? LittleEndian32(data + 22) : 0;
   bool wraps = width * height > UINT32_MAX / 3;
   uint64_t imageBytes = wraps ? 0 : width * height * 3;
-  // A header that fits 32 bits but asks for more than 64 MiB is not handed over: an input of a
-  // few KiB could only make the loader allocate that block and find the pixels short, the path
-  // smaller sizes take, at the price of a large allocation per run (libFuzzer reports one above
-  // 2 GiB as a finding). The unit tests load such pictures.
+  // Above 64 MiB a few KiB of input could only take the short-pixels path of smaller sizes, at
+  // the price of a large allocation per run; the unit tests load such pictures.
   if (imageBytes > (64u << 20)) return 0;
 
   fuzz::WriteInput(InputPath.c_str(), data, size);

@@ -1,9 +1,6 @@
-// Fuzz target: LoadRawSound on any file. The input is the whole file.
-//
-// Besides the sanitizers, every run checks the slot against the file: its length is what lies
-// behind the 150-byte lead (at most the slot's capacity), those bytes start the slot, the part
-// of the lead that was read into the slot (file bytes 49..149) stays where the samples did not
-// cover it, and no byte after that was written.
+// Fuzz target: LoadRawSound on any file (the input). Checked: the slot's length is what lies
+// behind the 150-byte lead (at most its capacity), those bytes start the slot, file bytes
+// 49..149 stay where the samples did not cover them, and no byte after that was written.
 #include <cstring>
 #include <string>
 

@@ -1,11 +1,7 @@
-// Fuzz target: LoadWorld on any map file, any map number and any level count.
-//
-// Input: byte 0 is the level count (0..255, so counts beyond the grid's 180 levels come up),
-// bytes 1..4 the map number (little-endian, signed), the rest the content of the map file.
-//
-// Besides the sanitizers, every run checks the grid: its first bytes are the file's, as many as
-// the file holds and the level count asks for (held to the grid), and the level after them is
-// still the pattern the grid was filled with.
+// Fuzz target: LoadWorld. Input: byte 0 the level count (beyond the grid's 180 levels too),
+// bytes 1..4 the map number (little-endian, signed), the rest the map file. Checked: the grid's
+// first bytes are the file's, as many as the file holds and the count asks for (held to the
+// grid), and the level after them keeps the pattern the grid was filled with.
 #include <sys/stat.h>
 
 #include <cstring>

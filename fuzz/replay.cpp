@@ -1,14 +1,8 @@
-// Fuzz target: a replay file of the main loop, read and, when accepted, played back.
-//
-// Input: the whole replay file. The reader either refuses it with a reason or accepts it; an
-// accepted replay of the loop is played through the real start-up and at most 64 loop passes,
-// every question answered from the input (pictures and sounds are the empty files start-up
-// creates in a scratch folder).
-//
-// Besides the sanitizers, every run checks that the reader's passes and answers are in order
-// (each pass's answers follow the last pass's, their question numbers rise and stay below the
-// pass's count), and that playback ends with consistent counts: the hashes matched are among
-// those compared, a mismatch or a divergence names a pass that was played.
+// Fuzz target: a replay file (the input), read and, when accepted as a replay of the loop, played
+// through the real start-up and at most 64 loop passes in a scratch folder. Checked: the passes'
+// answers are in order (each pass's after the last's, question numbers rising and below the
+// pass's count), and playback ends with consistent counts: the hashes matched are among those
+// compared, a mismatch or a divergence names a pass that was played.
 #include "shell/replay.h"
 
 #include <string>

@@ -3,10 +3,22 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
-#include "audio_test_support.h"
+#include "audio/audio.h"
+#include "platform/headless/headless.h"
 
 namespace {
+
+// A fresh audio system on a fresh headless backend, as before OpenAudio.
+void ResetAudioSystem() {
+  CloseAudio();
+  HeadlessReset();
+  AudioFormat = WaveFormat{};
+}
+
+// Bytes the headless device has played after ms: whole samples at 44,100 a second, 2 bytes each.
+uint32_t BytesAfterMs(uint32_t ms) { return ms * 44100 / 1000 * 2; }
 
 constexpr int LongSlot = 1;   // 3,000,000 bytes: 34 seconds, busy for every test
 constexpr int ShortSlot = 2;  // 883 bytes: 441 whole samples, over after 10 ms
@@ -29,199 +41,129 @@ class Channels : public ::testing::Test {
   }
 };
 
-TEST_F(Channels, OpenAudioOpensSixteenChannelsAndSaysSo) {
-  Open(64);
-  EXPECT_EQ(ChannelCount, 16);
-  EXPECT_EQ(HeadlessWaveOutOpenStreams(), 16);
-  ASSERT_EQ(HeadlessMessageBoxes.size(), 1u);
-  EXPECT_EQ(HeadlessMessageBoxes[0].text, "Activated 16 channel for Audio System.");
-  EXPECT_EQ(HeadlessMessageBoxes[0].caption, "Audio Initialization.");
-  EXPECT_EQ(HeadlessMessageBoxes[0].style, MbOk);
-  for (int slot = 0; slot < 16; ++slot) EXPECT_NE(SoundSlots[slot].samples, nullptr) << slot;
-  for (int slot = 16; slot < 64; ++slot) EXPECT_EQ(SoundSlots[slot].samples, nullptr) << slot;
-  for (int channel = 16; channel < 64; ++channel)
-    EXPECT_EQ(AudioChannels[channel].device, nullptr) << channel;
-  // The wave mapper, asked for the default communication device, in 16-bit mono PCM at 44,100.
+// As many channels as open, up to 16, each asked of the wave mapper's default communication
+// device in 16-bit mono PCM at 44,100; the buffers of slots 0 to 15 exist even without a channel.
+// With five channels the sixth sound cuts off channel 0; without any, every call is harmless.
+// Closing ends everything, and a closed audio system opens again as at start-up.
+TEST_F(Channels, OpenAudioKeepsTheChannelsBeforeTheFirstFailureAndSaysHowMany) {
+  for (int limit : {64, 5, 0}) {
+    ResetAudioSystem();
+    Open(limit);
+    int count = limit < 16 ? limit : 16;
+    EXPECT_EQ(ChannelCount, count);
+    EXPECT_EQ(HeadlessWaveOutOpenStreams(), count);
+    ASSERT_EQ(HeadlessMessageBoxes.size(), 1u);
+    EXPECT_EQ(HeadlessMessageBoxes[0].text,
+              "Activated " + std::to_string(count) + " channel for Audio System.");
+    for (int slot = 0; slot < 64; ++slot) EXPECT_EQ(SoundSlots[slot].samples != nullptr, slot < 16);
+    for (int k = 0; k < 5; ++k) {
+      PlaySoundSlot(LongSlot, 0);
+      PlatformSleep(1);
+    }
+    PlaySoundSlot(OtherSlot, 0);
+    EXPECT_EQ(ChannelSlot[0], limit == 5 ? OtherSlot : limit ? LongSlot : 0);
+    EXPECT_EQ(ChannelSlot[5], limit == 64 ? OtherSlot : 0);
+  }
   EXPECT_EQ(HeadlessWaveOutLastDeviceId, 0xFFFFFFFFu);
   EXPECT_EQ(HeadlessWaveOutLastFlags, 0x10u);
-  EXPECT_EQ(AudioFormat.wFormatTag, 1);
-  EXPECT_EQ(AudioFormat.nChannels, 1);
-  EXPECT_EQ(AudioFormat.nSamplesPerSec, 44100u);
-  EXPECT_EQ(AudioFormat.nAvgBytesPerSec, 88200u);
-  EXPECT_EQ(AudioFormat.nBlockAlign, 2);
-  EXPECT_EQ(AudioFormat.wBitsPerSample, 16);
-  EXPECT_EQ(AudioFormat.cbSize, 0);
-}
-
-TEST_F(Channels, OpenAudioKeepsTheChannelsBeforeTheFirstFailure) {
-  Open(5);
-  EXPECT_EQ(ChannelCount, 5);
-  ASSERT_EQ(HeadlessMessageBoxes.size(), 1u);
-  EXPECT_EQ(HeadlessMessageBoxes[0].text, "Activated 5 channel for Audio System.");
-  for (int slot = 0; slot < 16; ++slot) EXPECT_NE(SoundSlots[slot].samples, nullptr) << slot;
-  // With five busy channels the sixth sound takes channel 0.
-  for (int k = 0; k < 5; ++k) {
-    PlaySoundSlot(LongSlot, 0);
-    PlatformSleep(1);
-  }
-  PlaySoundSlot(OtherSlot, 0);
-  EXPECT_EQ(ChannelSlot[0], OtherSlot);
-  EXPECT_EQ(ChannelSlot[5], 0);
-}
-
-TEST_F(Channels, WithoutChannelsEveryCallIsHarmless) {
-  Open(0);
-  EXPECT_EQ(ChannelCount, 0);
-  ASSERT_EQ(HeadlessMessageBoxes.size(), 1u);
-  EXPECT_EQ(HeadlessMessageBoxes[0].text, "Activated 0 channel for Audio System.");
-  for (int slot = 0; slot < 16; ++slot) EXPECT_NE(SoundSlots[slot].samples, nullptr) << slot;
+  const WaveFormat pcm{1, 1, 44100, 88200, 2, 16, 0};
+  EXPECT_EQ(std::memcmp(&AudioFormat, &pcm, sizeof pcm), 0);
   GenerateTestTone();
-  PlaySoundSlot(0, 0);
-  PlaySoundSlot(LongSlot, 1);
-  PlaySoundSlot(40, 0);
   StopSoundSlot(0);
-  StopSoundSlot(1);
-  EXPECT_EQ(HeadlessWaveOutOpenStreams(), 0);
-  for (int channel = 0; channel < 64; ++channel) EXPECT_EQ(ChannelSlot[channel], 0);
+  Open(64);  // opening again keeps the channels open and the slots' buffers fresh
+  EXPECT_EQ(HeadlessWaveOutOpenStreams(), 16);
+  CloseAudio();  // every stream and buffer ends, and closing again does nothing
   CloseAudio();
+  PlaySoundSlot(LongSlot, 0);
+  EXPECT_EQ(HeadlessWaveOutOpenStreams() + ChannelCount, 0);
   EXPECT_EQ(SoundSlots[0].samples, nullptr);
 }
 
-TEST_F(Channels, SecondSoundTakesTheNextChannelWhileTheFirstPlays) {
+// A sound takes the first channel that is free: never played, reset, or played to its length
+// less one (883 bytes play 882, in 10 ms). With every channel busy, channel 0 is cut off.
+TEST_F(Channels, SoundsTakeTheFirstFreeChannelElseChannelZero) {
   Open(64);
   PlaySoundSlot(LongSlot, 0);
-  PlatformSleep(100);  // the D key's pause
-  PlaySoundSlot(LongSlot, 0);
-  EXPECT_EQ(ChannelSlot[0], LongSlot);
-  EXPECT_EQ(ChannelSlot[1], LongSlot);
-  EXPECT_EQ(GetChannelPosition(0), BytesAfterMs(100));
-  EXPECT_EQ(GetChannelPosition(1), 0u);
-  PlatformSleep(50);
-  EXPECT_EQ(GetChannelPosition(0), BytesAfterMs(150));
-  EXPECT_EQ(GetChannelPosition(1), BytesAfterMs(50));
-}
-
-TEST_F(Channels, FinishedChannelIsTakenBeforeLaterIdleOnes) {
-  Open(64);
-  PlaySoundSlot(LongSlot, 0);  // channel 0, busy throughout
   PlatformSleep(1);
-  PlaySoundSlot(ShortSlot, 0);  // channel 1: 883 bytes, of which 882 play, in 10 ms
+  PlaySoundSlot(ShortSlot, 0);
   PlatformSleep(9);
+  EXPECT_EQ(GetChannelPosition(0), BytesAfterMs(10));
   EXPECT_EQ(GetChannelPosition(1), 792u);  // 396 samples: still busy
   PlaySoundSlot(OtherSlot, 0);
   EXPECT_EQ(ChannelSlot[2], OtherSlot);
   PlatformSleep(1);
-  // 882 bytes = the length less one: played to its end, so free before channel 3.
-  EXPECT_EQ(GetChannelPosition(1), 882u);
+  EXPECT_EQ(GetChannelPosition(1), 882u);  // at its end: free before channel 3
   PlaySoundSlot(OtherSlot, 0);
   EXPECT_EQ(ChannelSlot[1], OtherSlot);
-  EXPECT_EQ(ChannelSlot[3], 0);
   EXPECT_EQ(GetChannelPosition(1), 0u);
-}
-
-TEST_F(Channels, AllChannelsBusyCutsOffChannelZero) {
-  Open(64);
-  for (int k = 0; k < 16; ++k) {
-    PlaySoundSlot(LongSlot, 0);
+  for (int k = 2; k < 16; ++k) {
     PlatformSleep(1);
+    if (k > 2) PlaySoundSlot(LongSlot, 0);
   }
-  for (int channel = 0; channel < 16; ++channel)
-    EXPECT_EQ(ChannelSlot[channel], LongSlot) << channel;
-  uint32_t second = GetChannelPosition(1);
+  EXPECT_EQ(ChannelSlot[15], LongSlot);
+  PlatformSleep(1);
   PlaySoundSlot(ShortSlot, 0);
   EXPECT_EQ(ChannelSlot[0], ShortSlot);
-  EXPECT_EQ(GetChannelPosition(0), 0u);
-  EXPECT_EQ(GetChannelPosition(1), second);
   PlatformSleep(20);
   EXPECT_EQ(GetChannelPosition(0), 882u);  // the short sound, not the long one
 }
 
+// A looped sound plays 999 passes and counts as finished after its first; playing another
+// sound on its channel ends the loop.
 TEST_F(Channels, LoopedSoundCountsAsFinishedAfterItsFirstPass) {
   Open(64);
   SoundSlots[ShortSlot].length = 882;  // 10 ms a pass
   PlaySoundSlot(ShortSlot, 1);
   EXPECT_EQ(AudioChannels[0].header.dwLoops, 999u);
-  EXPECT_EQ(AudioChannels[0].header.dwFlags & (WhdrBeginLoop | WhdrEndLoop), 12u);
   PlatformSleep(9);
   PlaySoundSlot(LongSlot, 0);  // channel 0 is in its first pass
   EXPECT_EQ(ChannelSlot[1], LongSlot);
   PlatformSleep(16);
-  // 25 ms: the loop is in its third pass and the position counts on.
-  EXPECT_EQ(GetChannelPosition(0), BytesAfterMs(25));
+  EXPECT_EQ(GetChannelPosition(0), BytesAfterMs(25));  // the third pass, counting on
   PlaySoundSlot(OtherSlot, 0);
   EXPECT_EQ(ChannelSlot[0], OtherSlot);
   EXPECT_EQ(AudioChannels[0].header.dwLoops, 0u);
-  EXPECT_EQ(AudioChannels[0].header.dwFlags & (WhdrBeginLoop | WhdrEndLoop), 0u);
 }
 
+// Stopping a slot silences the channels that last played it; other channels play on, and the
+// channel remembers its slot.
 TEST_F(Channels, StopSilencesTheSlotsChannelsAndOnlyThem) {
   Open(64);
-  PlaySoundSlot(LongSlot, 0);  // channel 0
+  PlaySoundSlot(LongSlot, 0);
   PlatformSleep(1);
-  PlaySoundSlot(ShortSlot, 1);  // channel 1, looped
+  PlaySoundSlot(ShortSlot, 1);
   PlatformSleep(1);
   SoundSlots[5].length = SoundSlotCapacity;
-  PlaySoundSlot(5, 0);  // channel 2: a slot the E key does not stop
+  PlaySoundSlot(5, 0);
   PlatformSleep(1);
-  // Channel 3 plays without PlaySoundSlot: its ChannelSlot is still 0, as for a channel that
-  // never played, so stopping slot 0 resets it.
-  PrepareChannel(3, SoundSlots[6].samples, SoundSlotCapacity, 0, 0);
-  WriteChannel(3);
-  PlatformSleep(30);
-  ASSERT_NE(GetChannelPosition(3), 0u);
-  StopSoundSlot(0);
-  StopSoundSlot(1);
-  StopSoundSlot(2);
+  for (int slot : {0, 1, 2}) StopSoundSlot(slot);
   PlatformSleep(100);
   EXPECT_EQ(GetChannelPosition(0), 0u);
   EXPECT_EQ(GetChannelPosition(1), 0u);  // the loop does not start again
   EXPECT_NE(GetChannelPosition(2), 0u);
-  EXPECT_EQ(GetChannelPosition(3), 0u);
-  EXPECT_EQ(ChannelSlot[1], ShortSlot);  // stopping does not forget the slot
+  EXPECT_EQ(ChannelSlot[1], ShortSlot);
 }
 
-TEST_F(Channels, EmptySlotPlaysNothingAndLeavesItsChannelIdle) {
+// An empty slot and a slot without a buffer leave their channel idle and free; numbers outside
+// the table are refused and change nothing.
+TEST_F(Channels, EmptySlotsAndNumbersOutsideTheTablePlayNothing) {
   Open(64);
   PlaySoundSlot(EmptySlot, 0);
   EXPECT_EQ(ChannelSlot[0], EmptySlot);
-  PlatformSleep(100);
+  SoundSlots[20].length = 1000;
+  PlaySoundSlot(20, 0);
+  EXPECT_EQ(ChannelSlot[0], 20);
+  PlatformSleep(10);
   EXPECT_EQ(GetChannelPosition(0), 0u);
   PlaySoundSlot(LongSlot, 0);
-  EXPECT_EQ(ChannelSlot[0], LongSlot);
-}
-
-TEST_F(Channels, SlotsWithoutBufferAndNumbersOutsideTheTableAreRefused) {
-  Open(64);
-  PlaySoundSlot(LongSlot, 0);
   PlatformSleep(1);
-  SoundSlots[20].length = 1000;  // a length, but no buffer behind it
-  PlaySoundSlot(20, 0);
-  EXPECT_EQ(ChannelSlot[1], 20);
-  PlatformSleep(10);
-  EXPECT_EQ(GetChannelPosition(1), 0u);
   for (int slot : {16, 63, -1, 64, 1000000}) {
     PlaySoundSlot(slot, 1);
     StopSoundSlot(slot);
   }
+  PlatformSleep(10);
   EXPECT_EQ(ChannelSlot[0], LongSlot);
   EXPECT_EQ(GetChannelPosition(0), BytesAfterMs(11));
-}
-
-TEST_F(Channels, CloseAudioEndsEverythingAndCanBeRepeated) {
-  Open(64);
-  PlaySoundSlot(ShortSlot, 1);
-  PlatformSleep(3);
-  PlaySoundSlot(LongSlot, 0);
-  CloseAudio();
-  EXPECT_EQ(HeadlessWaveOutOpenStreams(), 0);
-  EXPECT_EQ(ChannelCount, 0);
-  for (int slot = 0; slot < 64; ++slot) EXPECT_EQ(SoundSlots[slot].samples, nullptr) << slot;
-  CloseAudio();
-  PlaySoundSlot(LongSlot, 0);
-  // The audio system opens again as at start-up.
-  OpenAudio();
-  EXPECT_EQ(ChannelCount, 16);
-  EXPECT_EQ(HeadlessWaveOutOpenStreams(), 16);
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
-// A fixture for the engine's tests: small scene pools, fresh frame, depth and mask buffers, a
-// texture table of its own and the engine's settings as start-up leaves them. Every global it
-// replaces is put back afterwards, so tests run alone and in any order.
+// The engine's tests: small scene pools, fresh frame, depth and mask buffers, a texture table of
+// their own and the engine's settings as start-up leaves them; every global is put back after.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -18,33 +17,22 @@
 
 class EngineTest : public ::testing::Test {
  protected:
-  static constexpr uint32_t ObjectCapacity = 130;
-  static constexpr uint32_t LightCapacity = 8;
-  static constexpr uint32_t SlotCapacity = 600;
-
   void SetUp() override {
     HeadlessReset();
     saved.Save(VertexPool, ObjectPool, LightTable, DepthBuffer, LineMaskBuffer, TextureSlotTable,
-               TextureSlotCount, LightCount, LastObjectId, NextObjectId, ViewDistance, NearPlaneZ,
-               ScreenCentreX, ScreenCentreY, LightingEnabled, TexturingEnabled, CoarseFillEnabled,
-               WireframeEnabled, CameraOffset, FlatColour);
+               TextureSlotCount, LightCount, ViewDistance, NearPlaneZ, ScreenCentreX, ScreenCentreY,
+               LightingEnabled, TexturingEnabled, CoarseFillEnabled, WireframeEnabled, CameraOffset,
+               FlatColour);
     SetRenderSize(320, 240);
-    vertices.assign(ObjectCapacity * VerticesPerObject, SceneVertex{});
-    objects.assign(ObjectCapacity, SceneObject{});
-    lights.assign(LightCapacity, SceneLight{});
-    depth.assign(320 * 240, DepthClearValue);
-    mask.assign(320 * 240, 0);
-    slots.assign(SlotCapacity, TextureSlot{});
+    std::memset(FrameBuffer, 0, 320 * 240 * 4);
     VertexPool = vertices.data();
     ObjectPool = objects.data();
     LightTable = lights.data();
     DepthBuffer = depth.data();
     LineMaskBuffer = mask.data();
     TextureSlotTable = slots.data();
-    TextureSlotCount = SlotCapacity;
-    std::memset(FrameBuffer, 0, 320 * 240 * 4);
+    TextureSlotCount = 600;
     LightCount = 0;
-    LastObjectId = NextObjectId = 1;
     ViewDistance = -360.0f;
     NearPlaneZ = -50.0;
     ScreenCentreX = 160;
@@ -53,38 +41,26 @@ class EngineTest : public ::testing::Test {
     CameraOffset[0] = CameraOffset[1] = CameraOffset[2] = 0;
     FlatColour[0] = FlatColour[1] = FlatColour[2] = 0;
   }
-
   void TearDown() override {
     saved.Restore();
     HeadlessReset();
   }
 
   // A light at a camera-space position, as the transform would leave it.
-  void PlaceLight(int32_t index, float camX, float camY, float camZ, float range, float red,
+  void PlaceLight(uint32_t i, float camX, float camY, float camZ, float range, float red,
                   float green, float blue) {
-    SceneLight& l = LightTable[index];
-    l.index = static_cast<uint32_t>(index);
-    l.camX = camX;
-    l.camY = camY;
-    l.camZ = camZ;
-    l.range = range;
-    l.red = red;
-    l.green = green;
-    l.blue = blue;
+    LightTable[i] = SceneLight{i, 0, 0, 0, range, camX, camY, camZ, 0, 0, red, green, blue};
   }
 
-  // A texture of width x height whose texel (row r, column c) is (c, r, tag): the colour of a
-  // drawn pixel then tells which texel it came from. Exactly width * height * 3 bytes, so a
-  // read past the image is caught by the address sanitizer.
-  void MakeTexture(uint32_t slot, uint32_t width, uint32_t height, uint8_t tag = 7) {
+  // A width x height texture whose texel (row r, column c) is (c, r, 7), so a pixel tells which
+  // texel it came from; exactly width * height * 3 bytes, so the address sanitizer sees overreads.
+  void MakeTexture(uint32_t slot, uint32_t width, uint32_t height) {
     std::vector<uint8_t>& image = images.emplace_back(width * height * 3);
-    for (uint32_t r = 0; r < height; ++r)
-      for (uint32_t c = 0; c < width; ++c) {
-        uint8_t* p = image.data() + 3 * (r * width + c);
-        p[0] = static_cast<uint8_t>(c);
-        p[1] = static_cast<uint8_t>(r);
-        p[2] = tag;
-      }
+    for (uint32_t i = 0; i < width * height; ++i) {
+      image[3 * i] = static_cast<uint8_t>(i % width);
+      image[3 * i + 1] = static_cast<uint8_t>(i / width);
+      image[3 * i + 2] = 7;
+    }
     slots[slot] = TextureSlot{image.data(), width, height, 3};
   }
 
@@ -93,20 +69,18 @@ class EngineTest : public ::testing::Test {
     return {p[0], p[1], p[2], p[3]};
   }
   bool Drawn(int x, int y) const { return PixelAt(x, y)[3] == 255; }
-  double DepthAt(int x, int y) const { return depth[y * 320 + x]; }
   int DrawnCount() const {
     int n = 0;
     for (int i = 0; i < 320 * 240; ++i) n += FrameBuffer[4 * i + 3] == 255;
     return n;
   }
 
-  std::vector<SceneVertex> vertices;
-  std::vector<SceneObject> objects;
-  std::vector<SceneLight> lights;
-  std::vector<double> depth;
-  std::vector<uint32_t> mask;
-  std::vector<TextureSlot> slots;
+  std::vector<SceneVertex> vertices = std::vector<SceneVertex>(130 * VerticesPerObject);
+  std::vector<SceneObject> objects = std::vector<SceneObject>(130);
+  std::vector<SceneLight> lights = std::vector<SceneLight>(8);
+  std::vector<double> depth = std::vector<double>(320 * 240, DepthClearValue);
+  std::vector<uint32_t> mask = std::vector<uint32_t>(320 * 240, 0);
+  std::vector<TextureSlot> slots = std::vector<TextureSlot>(600);
   std::vector<std::vector<uint8_t>> images;
-
   SavedGlobals saved;
 };

@@ -23,10 +23,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
-#include <string>
 
+#include "base/fnv1a.h"
 #include "engine/engine.h"
 #include "frame/frame.h"
 #include "input/input.h"
@@ -146,16 +145,10 @@ const Row Catalog[] = {
 };
 // clang-format on
 
-uint64_t Fnv1a(uint64_t hash, const void* data, size_t bytes) {
-  const uint8_t* p = static_cast<const uint8_t*>(data);
-  for (size_t i = 0; i < bytes; ++i) hash = (hash ^ p[i]) * 0x100000001b3ull;
-  return hash;
-}
-
 uint64_t BuffersHash() {
   size_t pixels = static_cast<size_t>(RenderWidth) * RenderHeight;
-  uint64_t hash = Fnv1a(0xcbf29ce484222325ull, DepthBuffer, pixels * sizeof(double));
-  return Fnv1a(hash, LineMaskBuffer, pixels * sizeof(uint32_t));
+  uint64_t hash = Fnv1a64(DepthBuffer, pixels * sizeof(double));
+  return Fnv1a64(LineMaskBuffer, pixels * sizeof(uint32_t), hash);
 }
 
 void PlaceLights(const LightPlace (&places)[5], SceneLight* table) {
@@ -206,23 +199,13 @@ class FrameCatalog : public ::testing::Test {
 
 ScratchFolder* FrameCatalog::pictures = nullptr;
 
-std::string Describe(const Row& r) {
-  char text[200];
-  std::snprintf(text, sizeof text,
-                "seed %u mouse (%d, %d) scale %d last %d lights %d distance %g "
-                "switches %s extra %d",
-                r.seed, r.mouseX, r.mouseY, r.mouseScale, r.lastObject, r.lightCount,
-                r.viewDistance, r.switches, static_cast<int>(r.extra));
-  return text;
-}
-
 TEST_F(FrameCatalog, EveryRowDrawsItsRecordedFrame) {
   WorkingDirectory inPictures(pictures->path());
   for (const Row& row : Catalog) {
     StartRow(row);
     DrawPass(false);
-    EXPECT_EQ(FrameHash(), row.frame) << Describe(row);
-    EXPECT_EQ(BuffersHash(), row.buffers) << Describe(row);
+    EXPECT_EQ(FrameHash(), row.frame) << "row " << &row - Catalog;
+    EXPECT_EQ(BuffersHash(), row.buffers) << "row " << &row - Catalog;
     ShutDown();
   }
 }

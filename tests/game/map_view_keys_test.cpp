@@ -1,155 +1,73 @@
-// The map view keys on the headless backend.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
-#include "frame/frame.h"
-#include "game/game_data.h"
 #include "game/map_view.h"
-#include "platform/headless/headless.h"
-#include "tests/support/saved_globals.h"
+#include "tests/game/game_pools.h"
 
 namespace {
 
-class MapViewKeysTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    HeadlessReset();
-    SetRenderSize(320, 240);
-    saved.Save(WorldGrid, UnitTable, MapViewColumn, MapViewRow, MapViewLevel);
-    WorldGrid =
-        static_cast<uint8_t*>(std::calloc(static_cast<size_t>(CellsPerLevel) * MapLevels, 1));
-    UnitTable = static_cast<UnitRecord*>(std::calloc(UnitCapacity, sizeof(UnitRecord)));
-    MapViewColumn = MapViewRow = MapViewLevel = 0;
-  }
-  void TearDown() override {
-    std::free(WorldGrid);
-    std::free(UnitTable);
-    saved.Restore();
-    HeadlessReset();
-  }
-
-  static void PutPlayer(int x, int y, int level) {
-    UnitTable[1].x = static_cast<uint16_t>(x);
-    UnitTable[1].y = static_cast<uint16_t>(y);
-    UnitTable[1].level = static_cast<uint16_t>(level);
-  }
-  static uint8_t& Cell(int x, int y, int level) { return WorldGrid[WorldCellIndex(x, y, level)]; }
-
-  SavedGlobals saved;
-};
-
-TEST_F(MapViewKeysTest, ArrowsMoveTheViewCellWithoutPausing) {
-  MapViewColumn = 10;
-  MapViewRow = 20;
-  HeadlessKeys[VkUp] = HeadlessKeys[VkRight] = true;
-  UpdateMapViewKeys(2);
-  EXPECT_EQ(MapViewRow, 21);
-  EXPECT_EQ(MapViewColumn, 11);
-  HeadlessKeys[VkUp] = HeadlessKeys[VkRight] = false;
-  HeadlessKeys[VkDown] = HeadlessKeys[VkLeft] = true;
-  UpdateMapViewKeys(0);  // arrows work in every mode
-  EXPECT_EQ(MapViewRow, 20);
-  EXPECT_EQ(MapViewColumn, 10);
-  EXPECT_EQ(HeadlessClockMs, 0u);
-}
-
-// Bounds: columns up to 256 - 320/16 = 236, rows up to 256 - 240/16 = 241, levels up to 179.
-TEST_F(MapViewKeysTest, ViewCellStaysWithinTheMap) {
-  MapViewColumn = 236;
-  MapViewRow = 241;
-  MapViewLevel = 179;
-  HeadlessKeys[VkUp] = HeadlessKeys[VkRight] = HeadlessKeys[VkAdd] = true;
-  UpdateMapViewKeys(2);
-  EXPECT_EQ(MapViewColumn, 236);
-  EXPECT_EQ(MapViewRow, 241);
-  EXPECT_EQ(MapViewLevel, 179);
-
+// One call with the key held (0 for none); returns the milliseconds it paused.
+uint64_t Press(int key, int mode) {
   HeadlessReset();
-  MapViewColumn = MapViewRow = MapViewLevel = 0;
-  HeadlessKeys[VkDown] = HeadlessKeys[VkLeft] = HeadlessKeys[VkSubtract] = true;
-  UpdateMapViewKeys(2);
-  EXPECT_EQ(MapViewColumn, 0);
-  EXPECT_EQ(MapViewRow, 0);
-  EXPECT_EQ(MapViewLevel, 0);
-  EXPECT_EQ(HeadlessClockMs, 380u);  // the pause is taken though the level could not move
-
-  MapViewColumn = 1000;  // values beyond the bounds are brought back
-  MapViewRow = -7;
-  MapViewLevel = 400;
-  HeadlessReset();
-  UpdateMapViewKeys(2);
-  EXPECT_EQ(MapViewColumn, 236);
-  EXPECT_EQ(MapViewRow, 0);
-  EXPECT_EQ(MapViewLevel, 179);
-}
-
-TEST_F(MapViewKeysTest, FreeModeAloneStepsTheLevelAndPausesForEachKey) {
-  MapViewLevel = 5;
-  HeadlessKeys[VkAdd] = true;
-  UpdateMapViewKeys(2);
-  EXPECT_EQ(MapViewLevel, 6);
-  EXPECT_EQ(HeadlessClockMs, 380u);
-  HeadlessKeys[VkSubtract] = true;
-  UpdateMapViewKeys(2);
-  EXPECT_EQ(MapViewLevel, 6);  // up and down in one call
-  EXPECT_EQ(HeadlessClockMs, 380u + 760u);
-  // Modes other than 1 and 2 ignore the level keys and do not pause.
-  UpdateMapViewKeys(0);
-  UpdateMapViewKeys(3);
-  EXPECT_EQ(MapViewLevel, 6);
-  EXPECT_EQ(HeadlessClockMs, 380u + 760u);
-}
-
-// Mode 1 steps the view level only where the cell above (or below) the player is empty; the
-// player's own level decides, not the view's.
-TEST_F(MapViewKeysTest, PlayerModeStepsOnlyIntoAnEmptyCellAboveOrBelowThePlayer) {
-  MapViewLevel = 40;
-  PutPlayer(3, 7, 5);
-  Cell(7, 3, 6) = '=';  // the same x and y swapped: not the player's cell
-  Cell(4, 7, 6) = '=';  // the neighbour
-  HeadlessKeys[VkAdd] = true;
-  UpdateMapViewKeys(1);
-  EXPECT_EQ(MapViewLevel, 41);
-  EXPECT_EQ(HeadlessClockMs, 380u);
-
-  Cell(3, 7, 6) = '=';
-  UpdateMapViewKeys(1);
-  EXPECT_EQ(MapViewLevel, 41);
-  EXPECT_EQ(HeadlessClockMs, 760u);  // paused though nothing changed
-
-  HeadlessReset();
-  PutPlayer(200, 100, 9);
-  HeadlessKeys[VkSubtract] = true;
-  UpdateMapViewKeys(1);
-  EXPECT_EQ(MapViewLevel, 40);
-  Cell(200, 100, 8) = 1;
-  UpdateMapViewKeys(1);
-  EXPECT_EQ(MapViewLevel, 40);
-}
-
-// Up needs 0 < p < 138; down needs 1 < p <= 139. The grid around is empty.
-TEST_F(MapViewKeysTest, PlayerModeLevelRangesAreExact) {
-  struct Case {
-    int key;
-    int playerLevel;
-    int expectedStep;
-  };
-  const Case cases[] = {
-      {VkAdd, 0, 0},        {VkAdd, 1, +1},       {VkAdd, 137, +1},    {VkAdd, 138, 0},
-      {VkAdd, 179, 0},      {VkSubtract, 1, 0},   {VkSubtract, 2, -1}, {VkSubtract, 139, -1},
-      {VkSubtract, 140, 0}, {VkSubtract, 179, 0},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << "key " << c.key << " player level " << c.playerLevel);
-    HeadlessReset();
-    MapViewLevel = 50;
-    PutPlayer(12, 34, c.playerLevel);
-    HeadlessKeys[c.key] = true;
-    UpdateMapViewKeys(1);
-    EXPECT_EQ(MapViewLevel, 50 + c.expectedStep);
-    EXPECT_EQ(HeadlessClockMs, 380u);
-  }
+  if (key) HeadlessKeys[key] = true;
+  UpdateMapViewKeys(mode);
+  return HeadlessClockMs;
 }
 
 }  // namespace
+
+// The arrows move the view cell in every mode without a pause; columns stay in 0 .. 256 - 320 / 16,
+// rows in 0 .. 256 - 240 / 16, levels in 0 .. 179. In free mode (2) the level keys step the level
+// and pause 380 ms each, even where it cannot move; modes other than 1 and 2 ignore them.
+TEST(UpdateMapViewKeys, ArrowsAndLevelKeysMoveTheViewCellInsideTheMap) {
+  GamePools pools;
+  const struct {
+    int key, mode, column, row, level;
+    int wantColumn, wantRow, wantLevel;
+  } cases[] = {{VkUp, 0, 10, 20, 5, 10, 21, 5},       {VkDown, 3, 10, 20, 5, 10, 19, 5},
+               {VkRight, 2, 236, 10, 5, 236, 10, 5},  {VkLeft, 2, 0, 10, 5, 0, 10, 5},
+               {VkUp, 2, 10, 241, 5, 10, 241, 5},     {0, 2, 1000, 1000, 400, 236, 241, 179},
+               {0, 2, -7, -7, -7, 0, 0, 0},           {VkAdd, 2, 10, 10, 179, 10, 10, 179},
+               {VkSubtract, 2, 10, 10, 5, 10, 10, 4}, {VkAdd, 0, 10, 10, 5, 10, 10, 5}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.key << " mode " << c.mode << ": " << c.column << " "
+                                    << c.row << " " << c.level);
+    MapViewColumn = c.column;
+    MapViewRow = c.row;
+    MapViewLevel = c.level;
+    bool levelKey = (c.key == VkAdd || c.key == VkSubtract) && (c.mode == 1 || c.mode == 2);
+    EXPECT_EQ(Press(c.key, c.mode), levelKey ? 380u : 0u);
+    EXPECT_EQ(MapViewColumn, c.wantColumn);
+    EXPECT_EQ(MapViewRow, c.wantRow);
+    EXPECT_EQ(MapViewLevel, c.wantLevel);
+  }
+}
+
+// Mode 1 steps the view level only where the cell above (or below) the player is empty, with up
+// needing 0 < level < 138 and down 1 < level <= 139; the player's level decides, not the view's.
+// It pauses whether the level moved or not.
+TEST(UpdateMapViewKeys, PlayerModeStepsOnlyIntoAnEmptyCellAboveOrBelowThePlayer) {
+  GamePools pools;
+  const struct {
+    int key, playerLevel, step;
+  } cases[] = {{VkAdd, 0, 0},       {VkAdd, 1, +1},        {VkAdd, 137, +1},
+               {VkAdd, 138, 0},     {VkAdd, 179, 0},       {VkSubtract, 1, 0},
+               {VkSubtract, 2, -1}, {VkSubtract, 139, -1}, {VkSubtract, 140, 0},
+               {VkSubtract, 179, 0}};
+  UnitRecord& player = UnitTable[1];
+  player.x = 3;
+  player.y = 7;
+  for (const auto& c : cases) {
+    MapViewLevel = 50;
+    player.level = static_cast<uint16_t>(c.playerLevel);
+    EXPECT_EQ(Press(c.key, 1), 380u);
+    EXPECT_EQ(MapViewLevel, 50 + c.step) << c.key << " " << c.playerLevel;
+  }
+  GridCell(7, 3, 6) = GridCell(4, 7, 6) = '=';  // x and y swapped, and the neighbour
+  player.level = 5;
+  Press(VkAdd, 1);
+  EXPECT_EQ(MapViewLevel, 51);
+  GridCell(3, 7, 6) = GridCell(3, 7, 4) = '=';  // the cells above and below
+  Press(VkAdd, 1);
+  Press(VkSubtract, 1);
+  EXPECT_EQ(MapViewLevel, 51);
+}

@@ -39,7 +39,8 @@ class PosixFilesTest : public ::testing::Test {
 };
 
 // The folder and the file are found in any case; the exact name wins, then the first in byte
-// order; a missing file is made empty in the folder that matches, never beside it.
+// order; a missing file is made empty in the folder that matches, never beside it; a missing
+// folder, or a folder itself, cannot be opened.
 TEST_F(PosixFilesTest, BackslashPathFindsEveryNameWithoutRegardToCase) {
   std::filesystem::create_directory(folder.path() / "Bmp_Cube");
   Write("Bmp_Cube/Grass3.BMP", "grass");
@@ -51,7 +52,6 @@ TEST_F(PosixFilesTest, BackslashPathFindsEveryNameWithoutRegardToCase) {
   Write("A.txt", "upper");
   EXPECT_EQ(ReadAll("a.txt"), "lower");
   EXPECT_EQ(ReadAll("a.TXT"), "upper");  // no exact match: "A.txt" sorts before "a.txt"
-  // A missing folder, or a folder itself, cannot be opened.
   EXPECT_EQ(ReadAll("sound\\tecnotica.raw"), "(not opened)");
   EXPECT_FALSE(Exists("sound"));
   EXPECT_EQ(ReadAll("BMP_CUBE"), "(not opened)");

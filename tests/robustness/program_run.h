@@ -1,19 +1,13 @@
 // The whole program, start-up to exit, several times in one test process: the globals a fresh
-// process starts with, a folder of data files, and passes of the soak script.
+// process starts with.
 #pragma once
 
-#include <cstdint>
-
-#include "audio/audio.h"
 #include "engine/engine.h"
 #include "frame/frame.h"
 #include "game/map_view.h"
 #include "input/input.h"
 #include "platform/headless/headless.h"
 #include "shell/shell.h"
-#include "tests/soak/soak_data.h"
-#include "tests/soak/soak_script.h"
-#include "tests/support/scratch_folder.h"
 
 namespace robustness {
 
@@ -27,25 +21,6 @@ inline void ResetProgramGlobals() {
   MapViewColumn = MapViewRow = MapViewLevel = 0;
   Fullscreen = 0;
   WindowHandle = DeviceContext = RenderingContext = InstanceHandle = nullptr;
-}
-
-// A folder holding every data file the program reads.
-class ProgramData {
- public:
-  ProgramData() { soak::WriteProgramData(folder_.path()); }
-  const std::filesystem::path& path() const { return folder_.path(); }
-
- private:
-  ScratchFolder folder_;
-};
-
-// Passes first .. first + count - 1 of a soak of passCount passes (the last of which holds
-// Escape); the backend's records are kept, for the test to read.
-inline void RunScriptPasses(uint64_t first, uint64_t count, uint64_t passCount) {
-  for (uint64_t pass = first; pass < first + count; ++pass) {
-    soak::SetPassInput(pass, passCount);
-    RunLoopPass();
-  }
 }
 
 }  // namespace robustness

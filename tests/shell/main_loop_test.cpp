@@ -188,14 +188,24 @@ TEST_F(LoopPassTest, EscapeAndCloseEndTheLoopAfterTheCountedPassAndSpaceResetsFi
   RunLoopPass();
   EXPECT_EQ(FrameCounter, 1);
 
-  // The window and map view keys act in the pass too; keypad + moves the view and the map
-  // level, with the map view's pause only.
+  // Window and map view keys act too; keypad + moves view and map level, with one pause.
   HeadlessKeys[VkSpace] = false;
   HeadlessClockMs = 0;
   HeadlessKeys[VkF4] = HeadlessKeys[VkUp] = HeadlessKeys[VkAdd] = true;
   RunLoopPass();
   EXPECT_TRUE(DisplayScale == 4 && MapViewRow == 1 && MapViewLevel == 1);
   EXPECT_TRUE(ViewDistance == -324.0f && HeadlessClockMs == 380u);
+}
+
+TEST_F(LoopPassTest, RebuildThatFailsLeavesNoWindowAndTheNextFrameGoesOn) {
+  HeadlessFailSteps[HeadlessGetDeviceContext] = true;
+  HeadlessKeys[VkF4] = true;
+  RunLoopPass();
+  EXPECT_TRUE(DisplayScale == 4 && WindowHandle == nullptr && DeviceContext == nullptr);
+  HeadlessKeys[VkF4] = false;
+  RunLoopPass();
+  EXPECT_TRUE(FrameCounter == 2 &&
+              std::any_of(FrameBuffer, FrameBuffer + 320 * 240 * 4, [](uint8_t b) { return b; }));
 }
 
 // Seeded from the clock (the scene draws 12 numbers for each of 10 triangles), one pass, status

@@ -15,25 +15,23 @@
 
 namespace bmp_test {
 
-inline void PutLittleEndian(std::vector<uint8_t>& out, size_t at, uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out[at + i] = static_cast<uint8_t>(value >> (8 * i));
-}
-
 // The 54-byte header of a Windows BMP, filled in as a paint program would.
 inline std::vector<uint8_t> BmpHeader(uint32_t width, uint32_t height, uint16_t bitCount,
                                       uint32_t pixelOffset = 54) {
   std::vector<uint8_t> header(54, 0);
-  header[0] = 'B';
-  header[1] = 'M';
   uint32_t imageBytes = width * height * (bitCount / 8);
-  PutLittleEndian(header, 2, pixelOffset + imageBytes, 4);
-  PutLittleEndian(header, 10, pixelOffset, 4);
-  PutLittleEndian(header, 14, 40, 4);
-  PutLittleEndian(header, 18, width, 4);
-  PutLittleEndian(header, 22, height, 4);
-  PutLittleEndian(header, 26, 1, 2);
-  PutLittleEndian(header, 28, bitCount, 2);
-  PutLittleEndian(header, 34, imageBytes, 4);
+  auto put = [&](size_t at, uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) header[at + i] = static_cast<uint8_t>(value >> (8 * i));
+  };
+  put(0, 'B' | 'M' << 8, 2);
+  put(2, pixelOffset + imageBytes, 4);
+  put(10, pixelOffset, 4);
+  put(14, 40, 4);
+  put(18, width, 4);
+  put(22, height, 4);
+  put(26, 1, 2);
+  put(28, bitCount, 2);
+  put(34, imageBytes, 4);
   return header;
 }
 
@@ -64,8 +62,7 @@ inline void DropTextureSlots() {
   TextureSlotCount = 3100;
 }
 
-// A fresh slot table and a cleared frame of the program's size, both released afterwards: the
-// setting of the tests that draw pictures.
+// A fresh slot table and a cleared frame of the program's size, both released afterwards.
 class PictureDrawingTest : public ::testing::Test {
  protected:
   void SetUp() override {
