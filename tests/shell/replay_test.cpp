@@ -1,10 +1,11 @@
-// Replays: a session recorded in the window plays back with the same frames, a session recorded
-// here plays back identically, and a changed, cut or foreign replay is reported as such.
+// Replays of the window and of the headless loop; changed, cut or foreign ones reported as such.
 #include "shell/replay.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <string>
 
 #include "platform/headless/headless.h"
 #include "shell/shell.h"
@@ -13,16 +14,13 @@
 
 namespace {
 
-// fixtures/window_session.vrr: vaultrun built from this tree, recorded under Xvfb with
-// SDL_AUDIODRIVER=dummy while xdotool moved the mouse and held T, B, N, I, keypad + and -, 1, 2,
-// 3, F3, F2, Space and Escape (0.2 s each). Its 985 passes carry 8 frame hashes;
-// `vaultrun-snapshot --replay` of the Linux build and of the Windows build under Wine both found
-// all 8 identical and a last frame of 63b8924c9b029b99.
-constexpr uint32_t FixturePasses = 985;
-constexpr uint64_t FixtureLastFrame = 0x63b8924c9b029b99ull;
+// fixtures/window_session.hex (`xxd -r -p` turns it back into the .vrr file): vaultrun built from
+// this tree, recorded under Xvfb with SDL_AUDIODRIVER=dummy while xdotool moved the mouse and held
+// T, B, N, I, keypad + and -, 1, 2, 3, F3, F2, Space and Escape (0.2 s each). Its 985 passes carry
+// 8 frame hashes; `vaultrun-snapshot --replay` of the Linux build and of the Windows build under
+// Wine both found all 8 identical and a last frame of 63b8924c9b029b99. Kept as hex text: the
+// file is 2,223 bytes.
 
-// Every test runs in a folder of freshly written pictures, the frames' only input besides the
-// replay, so that no build folder's files matter and none is created in it.
 class Replays : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
@@ -36,11 +34,14 @@ class Replays : public ::testing::Test {
 ScratchFolder* Replays::pictures_ = nullptr;
 
 std::vector<uint8_t> Fixture() {
-  return ReadFileBytes(std::filesystem::path(__FILE__).parent_path() / "fixtures" /
-                       "window_session.vrr");
+  std::ifstream file(std::filesystem::path(__FILE__).parent_path() / "fixtures" /
+                     "window_session.hex");
+  std::vector<uint8_t> bytes;
+  for (std::string pair(2, ' '); file >> pair[0] >> pair[1];)
+    bytes.push_back(static_cast<uint8_t>(std::stoi(pair, nullptr, 16)));
+  return bytes;
 }
 
-// Plays replay headless; returns the hash of the last frame played.
 uint64_t Play(const Replay& replay) {
   HeadlessReset();
   StartLoopReplay(replay, true);
@@ -80,9 +81,9 @@ TEST_F(Replays, TheWindowSessionPlaysBackWithEveryRecordedFrame) {
   Replay replay;
   ASSERT_EQ(ReadReplay(bytes.data(), bytes.size(), &replay), "");
   EXPECT_EQ(replay.seed, 1796527834);
-  EXPECT_EQ(Play(replay), FixtureLastFrame);
+  EXPECT_EQ(Play(replay), 0x63b8924c9b029b99ull);
   const JournalPlayback& state = JournalPlaybackState;
-  EXPECT_EQ(state.passesPlayed, FixturePasses);
+  EXPECT_EQ(state.passesPlayed, 985u);
   EXPECT_EQ(state.hashesCompared, 8u);
   EXPECT_EQ(state.hashesMatched, 8u);
   EXPECT_EQ(state.divergence, "");

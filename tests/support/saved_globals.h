@@ -12,7 +12,6 @@ class SavedGlobals {
  public:
   SavedGlobals() = default;
   SavedGlobals(const SavedGlobals&) = delete;
-  SavedGlobals& operator=(const SavedGlobals&) = delete;
   ~SavedGlobals() { Restore(); }
 
   template <typename... T>

@@ -1,5 +1,4 @@
-// Scratch folders, working directories and whole-file reads and writes for tests that work
-// with files.
+// Scratch folders, working directories and whole-file reads and writes.
 #pragma once
 
 #include <cstdint>
@@ -35,7 +34,6 @@ class ScratchFolder {
     std::filesystem::remove_all(path_, ignored);
   }
   ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
   const std::filesystem::path& path() const { return path_; }
   std::string operator/(const std::string& name) const { return (path_ / name).string(); }
 
@@ -52,7 +50,6 @@ class WorkingDirectory {
   }
   ~WorkingDirectory() { std::filesystem::current_path(previous_); }
   WorkingDirectory(const WorkingDirectory&) = delete;
-  WorkingDirectory& operator=(const WorkingDirectory&) = delete;
 
  private:
   std::filesystem::path previous_;

@@ -1,23 +1,7 @@
-// window-probe: looks at VAULTRUN's windows from beside the program, as any Windows program can.
-//
-// Platform: Windows; the smoke test runs it under Wine in the program's prefix, so both share
-// one desktop. Dependencies: USER32.
-//
-//   window-probe message-box CAPTION SECONDS
-//       waits for a message box with that caption and prints its text and buttons:
-//         text: Activated 0 channel for Audio System.
-//         button: OK
-//   window-probe window CLASS TITLE SECONDS
-//       waits for a visible top-level window of that class and title and prints what Windows
-//       knows of it:
-//         rect: 0 0 640 480        (GetWindowRect: left top right bottom)
-//         client: 640 480          (GetClientRect: width height)
-//         style: 0x96000000        (GWL_STYLE)
-//         exstyle: 0x00040100      (GWL_EXSTYLE)
-//
-// Exit status: 0 when the window was found, 1 when it did not appear in time, 2 on wrong
-// arguments. The probe only reads: it never presses a button or sends a key, so the test drives
-// the program through the X server as a user would.
+// window-probe: reads VAULTRUN's windows from beside the program (the smoke test runs it under
+// Wine in the program's prefix). Status 0 found, 1 not within the time, 2 wrong arguments.
+//   message-box CAPTION SECONDS: "text: ..." and "button: ..." for each button
+//   window CLASS TITLE SECONDS: "rect: L T R B", "client: W H", "style: 0x...", "exstyle: 0x..."
 #include <windows.h>
 
 #include <cstdio>
@@ -26,19 +10,12 @@
 
 namespace {
 
-constexpr DWORD PollMs = 100;
-
-// The dialog class of message boxes.
-const char* const MessageBoxClass = "#32770";
-
 HWND WaitForWindow(const char* className, const char* title, double seconds) {
-  DWORD waited = 0;
-  for (;;) {
+  for (DWORD waited = 0;; waited += 100) {
     HWND window = FindWindowA(className, title);
     if (window && IsWindowVisible(window)) return window;
     if (waited >= seconds * 1000) return nullptr;
-    Sleep(PollMs);
-    waited += PollMs;
+    Sleep(100);
   }
 }
 
@@ -69,13 +46,12 @@ BOOL CALLBACK PrintMessageBoxChild(HWND child, LPARAM) {
 }
 
 int ProbeMessageBox(const char* caption, double seconds) {
-  HWND box = WaitForWindow(MessageBoxClass, caption, seconds);
-  if (!box) {
+  HWND box = WaitForWindow("#32770", caption, seconds);  // the dialog class
+  if (box)
+    EnumChildWindows(box, PrintMessageBoxChild, 0);
+  else
     std::printf("no message box \"%s\" within %.0f s\n", caption, seconds);
-    return 1;
-  }
-  EnumChildWindows(box, PrintMessageBoxChild, 0);
-  return 0;
+  return box ? 0 : 1;
 }
 
 int ProbeWindow(const char* className, const char* title, double seconds) {
@@ -95,24 +71,17 @@ int ProbeWindow(const char* className, const char* title, double seconds) {
   return 0;
 }
 
-int Usage() {
-  std::fprintf(stderr,
-               "usage: window-probe message-box CAPTION SECONDS\n"
-               "       window-probe window CLASS TITLE SECONDS\n");
-  return 2;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
   int status = 2;
-  if (argc == 4 && !std::strcmp(argv[1], "message-box")) {
+  if (argc == 4 && !std::strcmp(argv[1], "message-box"))
     status = ProbeMessageBox(argv[2], std::atof(argv[3]));
-  } else if (argc == 5 && !std::strcmp(argv[1], "window")) {
+  else if (argc == 5 && !std::strcmp(argv[1], "window"))
     status = ProbeWindow(argv[2], argv[3], std::atof(argv[4]));
-  } else {
-    return Usage();
-  }
+  else
+    std::fprintf(stderr,
+                 "usage: window-probe message-box CAPTION SECONDS | window CLASS TITLE SECONDS\n");
   std::fflush(stdout);
   return status;
 }

@@ -6,6 +6,7 @@
 uint64_t HeadlessClockMs = 0;
 int64_t HeadlessCalendarSeconds = 1;
 bool HeadlessKeys[256];
+bool HeadlessKeysPressedSinceQuery[256];
 int HeadlessCursorX = 0, HeadlessCursorY = 0;
 int HeadlessCursorCounter = 0;
 bool HeadlessFailSteps[HeadlessStepCount];
@@ -13,6 +14,7 @@ std::vector<std::string> HeadlessCallLog;
 std::vector<HeadlessMessageBoxRecord> HeadlessMessageBoxes;
 int HeadlessMessageBoxAnswer = 0;
 std::vector<PlatformMessage> HeadlessDefaultProcMessages;
+void (*HeadlessOnSwap)() = nullptr;
 
 namespace {
 
@@ -36,6 +38,7 @@ bool Step(HeadlessStep step, const char* name) {
 void HeadlessReset() {
   HeadlessClockMs = 0;
   for (bool& key : HeadlessKeys) key = false;
+  for (bool& key : HeadlessKeysPressedSinceQuery) key = false;
   for (bool& fail : HeadlessFailSteps) fail = false;
   HeadlessCursorX = HeadlessCursorY = 0;
   HeadlessCursorCounter = 0;
@@ -43,6 +46,7 @@ void HeadlessReset() {
   HeadlessMessageBoxes.clear();
   HeadlessMessageBoxAnswer = 0;
   HeadlessDefaultProcMessages.clear();
+  HeadlessOnSwap = nullptr;
   Window = HeadlessWindowRecord{};
   ClassRegistered = false;
   MessageQueue.clear();
@@ -129,7 +133,11 @@ bool PlatformDeleteGlContext(PlatformHandle) {
   return Step(HeadlessDeleteGlContext, "wglDeleteContext");
 }
 
-bool PlatformSwapBuffers(PlatformHandle deviceContext) { return deviceContext != nullptr; }
+bool PlatformSwapBuffers(PlatformHandle deviceContext) {
+  if (!deviceContext) return false;
+  if (HeadlessOnSwap) HeadlessOnSwap();
+  return true;
+}
 
 intptr_t PlatformDefaultWindowProc(PlatformHandle window, uint32_t message, uintptr_t wParam,
                                    intptr_t lParam) {
@@ -155,7 +163,9 @@ intptr_t PlatformDispatchMessage(const PlatformMessage* message) {
 
 int16_t PlatformGetAsyncKeyState(int virtualKey) {
   if (virtualKey < 0 || virtualKey > 255) return 0;
-  return HeadlessKeys[virtualKey] ? static_cast<int16_t>(0x8000) : 0;
+  int pressed = HeadlessKeysPressedSinceQuery[virtualKey] ? 1 : 0;
+  HeadlessKeysPressedSinceQuery[virtualKey] = false;
+  return static_cast<int16_t>((HeadlessKeys[virtualKey] ? 0x8000 : 0) | pressed);
 }
 
 bool PlatformGetCursorPos(int* x, int* y) {
@@ -182,8 +192,8 @@ int PlatformShowCursor(bool show) {
 }
 
 int PlatformMessageBox(PlatformHandle, const char* text, const char* caption, uint32_t style) {
-  HeadlessMessageBoxes.push_back(
-      HeadlessMessageBoxRecord{text ? text : "", caption ? caption : "", style});
+  HeadlessMessageBoxes.push_back(HeadlessMessageBoxRecord{text ? text : "", caption ? caption : "",
+                                                          style, HeadlessCallLog.size()});
   if (HeadlessMessageBoxAnswer != 0) return HeadlessMessageBoxAnswer;
   return (style & 0xF) == MbYesNo ? IdYes : IdOk;
 }

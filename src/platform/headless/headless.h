@@ -35,11 +35,15 @@ struct HeadlessMessageBoxRecord {
   std::string text;
   std::string caption;
   uint32_t style;
+  size_t stepsBefore;  // the length of HeadlessCallLog when the box was shown
 };
 
 extern uint64_t HeadlessClockMs;         // virtual time, advanced by PlatformSleep
 extern int64_t HeadlessCalendarSeconds;  // what PlatformCalendarTime returns
 extern bool HeadlessKeys[256];
+// Keys pressed since the last query of their state (GetAsyncKeyState's least significant bit,
+// which Windows sets for a key pressed and perhaps released again); a query clears the key's.
+extern bool HeadlessKeysPressedSinceQuery[256];
 extern int HeadlessCursorX, HeadlessCursorY;
 extern int HeadlessCursorCounter;  // ShowCursor's display counter, 0 at start
 extern bool HeadlessFailSteps[HeadlessStepCount];
@@ -48,6 +52,8 @@ extern std::vector<HeadlessMessageBoxRecord> HeadlessMessageBoxes;
 extern int HeadlessMessageBoxAnswer;  // 0 = the default button (IDOK, or IDYES for yes/no)
 // Every message that reached the default window procedure, in order.
 extern std::vector<PlatformMessage> HeadlessDefaultProcMessages;
+// Called by every buffer swap that has a device context: a test looks at what is presented.
+extern void (*HeadlessOnSwap)();
 // Wave-out streams: at most HeadlessWaveOutOpenLimit are open at once (64 at start, never more
 // than 64); an open beyond it fails with MMSYSERR_BADDEVICEID, as on a machine without a sound
 // card. The device id and flags of the last open are kept for tests.
