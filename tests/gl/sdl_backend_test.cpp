@@ -1,17 +1,24 @@
 // The sdl backend: close signals, boxes without a display, keys and pointer (xdotool, Xvfb).
 #include <SDL2/SDL.h>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "frame/frame.h"
 #include "input/input.h"
 #include "shell/shell.h"
 #include "tests/gl/gl_test_window.h"
+
+// Last: Xlib's macros (None, Bool, Status) must not reach the headers above.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 namespace {
 
@@ -23,6 +30,32 @@ bool SignalIsIgnored(int signal) {
 void DrainMessages() {
   while (PumpMessage() != 0) {
   }
+}
+
+template <typename Done>
+bool WaitUntil(Done done) {
+  for (int attempt = 0; attempt < 500; ++attempt, usleep(10000))
+    if (done()) return true;
+  return false;
+}
+
+// Whether a top-level window of that name is on the screen (SDL names a box in UTF-8, which
+// XFetchName passes over).
+bool TopLevelWindowShown(Display* display, const char* name) {
+  ::Window root, parent, *children = nullptr;
+  unsigned int count = 0;
+  bool shown = false;
+  if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count))
+    return false;
+  for (unsigned int i = 0; i < count && !shown; ++i) {
+    XTextProperty title;
+    if (XGetWMName(display, children[i], &title) && title.value) {
+      shown = std::strcmp(reinterpret_cast<char*>(title.value), name) == 0;
+      XFree(title.value);
+    }
+  }
+  if (children) XFree(children);
+  return shown;
 }
 
 // Ctrl+C and SIGTERM are close requests, delivered by the pump even when there is no window.
@@ -58,6 +91,37 @@ TEST(SdlMessageBoxes, WithoutADisplayTheBoxIsWrittenToStandardError) {
   testing::internal::CaptureStderr();
   EXPECT_EQ(PlatformMessageBox(nullptr, "Window Creation Error.", "ERROR", MbOk), IdOk);
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "ERROR: Window Creation Error.\n");
+}
+
+// A box is modal: no pump runs while it waits, so Ctrl+C or SIGTERM ends the process at once,
+// killed by that signal, and the box (a process of SDL's own) goes with it.
+TEST(SdlMessageBoxes, CloseSignalWhileABoxWaitsEndsTheProgramAndItsBox) {
+  if (SignalIsIgnored(SIGINT)) GTEST_SKIP() << "started with SIGINT ignored";
+  Display* display = XOpenDisplay(nullptr);
+  if (!display) GTEST_SKIP() << "no display";
+  int fonts = 0;
+  XFreeFontNames(XListFonts(display, "-*-*-medium-r-normal--*-120-*-*-*-*-*-*", 1, &fonts));
+  if (fonts == 0) {
+    XCloseDisplay(display);
+    GTEST_SKIP() << "the X server has no font for SDL's message box (apt-get install xfonts-base)";
+  }
+  const char* caption = "Audio Initialization.";
+  pid_t program = fork();
+  if (program == 0) {
+    unsetenv("VAULTRUN_MESSAGE_BOXES");
+    PlatformMessageBox(nullptr, "Activated 16 channel for Audio System.", caption, MbOk);
+    _exit(0);  // answered: the signal did not end it
+  }
+  ASSERT_GT(program, 0);
+  EXPECT_TRUE(WaitUntil([&] { return TopLevelWindowShown(display, caption); }));
+  kill(program, SIGINT);
+  int status = 0;
+  EXPECT_TRUE(WaitUntil([&] { return waitpid(program, &status, WNOHANG) == program; }));
+  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT) << "status " << status;
+  EXPECT_TRUE(WaitUntil([&] { return !TopLevelWindowShown(display, caption); }));
+  kill(program, SIGKILL);  // nothing left to kill when all went well
+  waitpid(program, &status, WNOHANG);
+  XCloseDisplay(display);
 }
 
 class SdlInputTest : public ::testing::Test {
@@ -113,6 +177,51 @@ TEST_F(SdlInputTest, KeysAndButtonsReadAsTheirWindowsVirtualKeys) {
     Xdotool(std::string(c.device) + "up " + c.name);
     EXPECT_TRUE(WaitForKey(c.virtualKey, 0));
   }
+}
+
+// Keys are the X server's, as GetAsyncKeyState's are the desktop's: they are seen while another
+// client's window has the keyboard focus.
+TEST_F(SdlInputTest, KeysAreSeenWhileAnotherClientsWindowHasTheFocus) {
+  Display* other = XOpenDisplay(nullptr);
+  ASSERT_NE(other, nullptr);
+  ::Window window = XCreateSimpleWindow(other, DefaultRootWindow(other), 700, 0, 100, 100, 0, 0, 0);
+  XMapWindow(other, window);
+  ASSERT_TRUE(WaitUntil([&] {
+    XWindowAttributes attributes;
+    return XGetWindowAttributes(other, window, &attributes) && attributes.map_state == IsViewable;
+  }));
+  XSetInputFocus(other, window, RevertToParent, CurrentTime);
+  XSync(other, False);
+  Xdotool("keydown Escape");
+  EXPECT_TRUE(WaitForKey(VkEscape, 1));
+  ::Window focus = 0;
+  int revert = 0;
+  XGetInputFocus(other, &focus, &revert);
+  EXPECT_EQ(focus, window);
+  Xdotool("keyup Escape");
+  EXPECT_TRUE(WaitForKey(VkEscape, 0));
+  XCloseDisplay(other);
+}
+
+// A key held through a rebuild stays held: F2 held for a second rebuilds the window on every
+// pass, as on Windows.
+TEST_F(SdlInputTest, HeldF2RebuildsTheWindowOnEveryPass) {
+  Xdotool("keydown F2");
+  ASSERT_TRUE(WaitForKey(VkF2, 1));
+  int passes = 0, rebuilds = 0;
+  auto end = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+  while (std::chrono::steady_clock::now() < end) {
+    Uint32 window = SDL_GetWindowID(SDL_GL_GetCurrentWindow());
+    HandleWindowKeys();
+    ClearFrame();
+    PresentFrame();
+    DrainMessages();
+    ++passes;
+    if (SDL_GetWindowID(SDL_GL_GetCurrentWindow()) != window) ++rebuilds;
+  }
+  Xdotool("keyup F2");
+  EXPECT_GT(passes, 1);
+  EXPECT_EQ(rebuilds, passes);
 }
 
 // The pointer is read from the server wherever it is, inside the window or not.
