@@ -5,7 +5,7 @@
 RUN_PACKAGES=(cmake g++ make libsdl2-dev libx11-dev libgl-dev libgl1-mesa-dri libpng-dev)
 # What the tests need besides: GoogleTest and Google Benchmark, a virtual X server for the gl
 # tests and a way to press keys in it.
-TEST_PACKAGES=("${RUN_PACKAGES[@]}" libgtest-dev libbenchmark-dev xvfb xauth xdotool)
+TEST_PACKAGES=("${RUN_PACKAGES[@]}" xxd libgtest-dev libbenchmark-dev xvfb xauth xdotool)
 # What CI installs besides, so that every test label runs there: the Windows cross compilers,
 # Wine and the tools of the Windows smoke test; a sound server and its tools for the sound tests;
 # the X fonts SDL's message box is drawn with. Wine is installed with what it recommends, as a
