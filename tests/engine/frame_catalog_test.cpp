@@ -31,8 +31,8 @@
 #include "input/input.h"
 #include "overlay/overlay.h"
 #include "platform/headless/headless.h"
+#include "shell/replay.h"
 #include "shell/shell.h"
-#include "tests/robustness/program_run.h"
 #include "tests/support/scratch_folder.h"
 #include "textures/textures.h"
 #include "tools/assets/assets.h"
@@ -174,7 +174,8 @@ class FrameCatalog : public ::testing::Test {
   }
 
   void StartRow(const Row& row) {
-    robustness::ResetProgramGlobals();
+    HeadlessReset();  // the globals a fresh process starts with
+    ResetLoopState();
     HeadlessCalendarSeconds = row.seed;
     StartUp();
     LastObjectId = row.lastObject;
