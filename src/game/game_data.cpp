@@ -144,14 +144,7 @@ void InitGameData() {
   PathSearchState = AllocateZeroed<PathSearch>(1);
   InitPathSearch(PathSearchState);
 
-  LoadCursorTexture();
-  LoadUnitTextures();
-  LoadLandTextures();
-  LoadDungeonTextures();
-  LoadStructureTextures();
-  LoadItemTextures();
-  LoadIntroTexture();
-  LoadCubeTextures();
+  LoadTextureLists();
 
   InitTerrainCosts();
   // InitDungeonPools takes the RoomTable from calloc, so it is all zero already; clearing its

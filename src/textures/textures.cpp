@@ -358,3 +358,14 @@ void ResizeTextureSlots(uint32_t count) {
   TextureSlotCount = count;
   AllocateTextureSlots();
 }
+
+void LoadTextureLists() {
+  LoadCursorTexture();
+  LoadUnitTextures();
+  LoadLandTextures();
+  LoadDungeonTextures();
+  LoadStructureTextures();
+  LoadItemTextures();
+  LoadIntroTexture();
+  LoadCubeTextures();
+}

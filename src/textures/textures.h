@@ -27,6 +27,8 @@ void LoadStructureTextures();
 void LoadItemTextures();
 void LoadIntroTexture();
 void LoadCubeTextures();
+// The eight lists above, in the order start-up loads them.
+void LoadTextureLists();
 // A zeroed table of TextureSlotCount entries (game data start-up).
 void AllocateTextureSlots();
 // Frees every slot's image, then the table (shut-down).

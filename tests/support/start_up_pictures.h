@@ -1,4 +1,4 @@
-// Every picture start-up loads, in its order: the eight lists as InitGameData calls them, then
+// Every picture start-up loads, in its order: the eight lists InitGameData loads, then
 // the three cube files the entry point loads itself. Tests, the soak and the benchmarks use it
 // to load (or, in empty folders, to create) exactly the program's picture files.
 #pragma once
@@ -7,14 +7,7 @@
 #include "textures/textures.h"
 
 inline void LoadStartUpPictures() {
-  LoadCursorTexture();
-  LoadUnitTextures();
-  LoadLandTextures();
-  LoadDungeonTextures();
-  LoadStructureTextures();
-  LoadItemTextures();
-  LoadIntroTexture();
-  LoadCubeTextures();
+  LoadTextureLists();
   LoadBmpIntoSlot(".\\bmp_cube\\grass3.bmp", 596);
   LoadBmpIntoSlot(".\\bmp_cube\\BRICKOLD2.bmp", 597);
   LoadBmpIntoSlot(".\\bmp_cube\\dirt1.bmp", 598);

@@ -19,17 +19,6 @@ namespace {
 const char* const Folders[] = {"bmp_cross",     "bmp_unit", "bmp_land", "bmp_dungeon",
                                "bmp_structure", "bmp_item", "bmp_scr",  "bmp_cube"};
 
-void LoadTheLists() {
-  LoadCursorTexture();
-  LoadUnitTextures();
-  LoadLandTextures();
-  LoadDungeonTextures();
-  LoadStructureTextures();
-  LoadItemTextures();
-  LoadIntroTexture();
-  LoadCubeTextures();
-}
-
 std::string FileInSlot(uint32_t slot) {
   const TextureSlot& image = TextureSlotTable[slot];
   std::string text(reinterpret_cast<const char*>(image.pixels), image.width * 3);
@@ -47,7 +36,7 @@ TEST(TextureLists, SlotTableMatchesItsRecordedHash) {
   ScratchFolder root;
   WorkingDirectory inRoot(root.path());
   for (const char* folder : Folders) fs::create_directory(folder);
-  LoadTheLists();
+  LoadTextureLists();
   for (const char* folder : Folders)
     for (const auto& entry : fs::directory_iterator(folder)) {
       EXPECT_EQ(fs::file_size(entry.path()), 0u) << entry.path();
@@ -57,7 +46,7 @@ TEST(TextureLists, SlotTableMatchesItsRecordedHash) {
       for (size_t i = 0; i < bytes.size(); i += 3) std::swap(bytes[i], bytes[i + 2]);
       WriteFileBytes(entry.path(), Bmp24(static_cast<uint32_t>(bytes.size() / 3), 1, bytes));
     }
-  LoadTheLists();
+  LoadTextureLists();
   std::string table;
   int loaded = 0;
   for (uint32_t slot = 0; slot < TextureSlotCount; ++slot)
